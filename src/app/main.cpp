@@ -1,0 +1,15 @@
+#include "shell/GuiPrompts.h"
+#include "shell/KelvaraApplication.h"
+#include "shell/Session.h"
+#include "shell/Tfrm_Main.h"
+
+int main(int argc, char** argv) {
+    kelvara::KelvaraApplication app(argc, argv);
+    kelvara::KelvaraApplication::setApplicationName(QStringLiteral("Kelvara"));
+    kelvara::Session session;
+    kelvara::GuiPrompts prompts;
+    kelvara::Tfrm_Main mainWindow(session, prompts, kelvara::KelvaraApplication::applicationDirPath());
+    prompts.SetParent(&mainWindow);
+    mainWindow.show();
+    return kelvara::KelvaraApplication::exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace kelvara {
+
+struct TMaterialRecord {
+    float Lambda0 = 0;     // W/(m K) at 0 °C; -99 marks the user-coefficient entry
+    float LambdaSlope = 0; // W/(m K) per K
+    float MinTemp = 0;     // °C
+    float MaxTemp = 0;     // °C
+};
+
+struct TMediumRecord {
+    float Density = 0;      // kg/m³
+    float SpecificHeat = 0; // J/(kg K)
+    float LatentHeat = 0;   // kJ/kg
+    float FreezingTemp = 0; // °C
+};
+
+inline const QString UserCoefficientMaterialName = QStringLiteral("wspólczynnik k");
+inline constexpr float UserCoefficientLambda0 = -99.0f;
+
+// What the configuration file supplies. A failed load may leave a name without its record;
+// readers index the records only where both lists reach.
+struct Catalogues {
+    QStringList MaterialNames;
+    std::vector<TMaterialRecord> MaterialRecords;
+    QStringList CladdingNames;
+    std::vector<float> CladdingEmissivities;
+    float FeEmissivity = 0;
+    QStringList MediumNames;
+    std::vector<TMediumRecord> MediumRecords;
+    QStringList HelpFileList;
+    QString FontName;
+    int CurrCharSet = 0;
+    QString SalesAdress;
+    bool ShowSurfaceTemp = false;
+};
+
+} // namespace kelvara

@@ -1,0 +1,174 @@
+#include "NumberText.h"
+
+#include "AppError.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace kelvara {
+
+namespace {
+
+// Parses "[blanks][sign]digits[.digits][(E|e)[sign]digits][blanks]" with "." as mark.
+bool ParseDotNumber(const QString& text, long double& value) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto isDigit = [&](qsizetype k) { return k < n && text[k] >= u'0' && text[k] <= u'9'; };
+    while (i < n && text[i] == u' ')
+        ++i;
+    std::string number;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            number += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    while (isDigit(i)) {
+        number += char(text[i++].unicode());
+        anyDigit = true;
+    }
+    if (i < n && text[i] == u'.') {
+        number += '.';
+        ++i;
+        while (isDigit(i)) {
+            number += char(text[i++].unicode());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit)
+        return false;
+    if (i < n && (text[i] == u'E' || text[i] == u'e')) {
+        number += 'e';
+        ++i;
+        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+            number += char(text[i++].unicode());
+        if (!isDigit(i))
+            return false;
+        while (isDigit(i))
+            number += char(text[i++].unicode());
+    }
+    while (i < n && text[i] == u' ')
+        ++i;
+    if (i != n)
+        return false;
+    long double parsed = 0;
+    const char* first = number.data();
+    const char* last = first + number.size();
+    // from_chars takes no leading "+" but does take "-".
+    const auto [ptr, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (ec != std::errc() || ptr != last || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+struct Picture {
+    int minIntegerDigits = 1;
+    int minDecimals = 0;
+    int maxDecimals = 0;
+};
+
+Picture ParsePicture(const QString& pattern) {
+    Picture p;
+    const qsizetype dot = pattern.indexOf(u'.');
+    const QStringView integerPart =
+        dot < 0 ? QStringView(pattern) : QStringView(pattern).left(dot);
+    p.minIntegerDigits = int(integerPart.count(u'0'));
+    if (dot >= 0) {
+        for (QChar c : QStringView(pattern).mid(dot + 1)) {
+            if (c == u'0')
+                p.minDecimals = ++p.maxDecimals;
+            else if (c == u'#')
+                ++p.maxDecimals;
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+bool TryTextToFloat(const QString& text, long double& value) {
+    QString copy = text;
+    // The last decimal mark counts; one in the first place is not a mark.
+    for (qsizetype i = copy.size() - 1; i >= 1; --i) {
+        if (copy[i] == u'.' || copy[i] == u',') {
+            copy[i] = u'.';
+            break;
+        }
+    }
+    return ParseDotNumber(copy, value);
+}
+
+long double TextToFloat(const QString& text) {
+    long double value = 0;
+    if (!TryTextToFloat(text, value))
+        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+QString FormatFloat(const QString& pattern, long double value) {
+    if (std::isnan(value))
+        throw AppError(QStringLiteral("Invalid floating point operation"));
+    if (std::isinf(value))
+        throw AppError(QStringLiteral("Floating point overflow"));
+    const Picture pic = ParsePicture(pattern);
+
+    // Exact decimal expansion (every long double of a useful size is exact well within
+    // 200 digits), rounded half away from zero by hand.
+    const bool negative = std::signbit(value);
+    const long double magnitude = std::fabs(value);
+    std::vector<char> buffer(5200);
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::fixed, 200);
+    std::string digits(buffer.data(), res.ptr);
+    const std::size_t dot = digits.find('.');
+    std::string integer = digits.substr(0, dot);
+    std::string fraction = digits.substr(dot + 1);
+
+    std::string kept = integer + fraction.substr(0, std::size_t(pic.maxDecimals));
+    if (fraction[std::size_t(pic.maxDecimals)] >= '5') {
+        int k = int(kept.size()) - 1;
+        while (k >= 0 && kept[std::size_t(k)] == '9')
+            kept[std::size_t(k--)] = '0';
+        if (k < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[std::size_t(k)];
+    }
+    const std::size_t integerLength = kept.size() - std::size_t(pic.maxDecimals);
+    integer = kept.substr(0, integerLength);
+    fraction = kept.substr(integerLength);
+
+    // Optional decimals drop their trailing zeros; optional integer digits their leading ones.
+    while (int(fraction.size()) > pic.minDecimals && fraction.back() == '0')
+        fraction.pop_back();
+    const std::size_t firstSignificant = integer.find_first_not_of('0');
+    integer = firstSignificant == std::string::npos ? std::string() : integer.substr(firstSignificant);
+    if (int(integer.size()) < pic.minIntegerDigits)
+        integer.insert(0, std::size_t(pic.minIntegerDigits) - integer.size(), '0');
+
+    const bool showsNonZero = (integer + fraction).find_first_not_of('0') != std::string::npos;
+    std::string out = (negative && showsNonZero) ? "-" : "";
+    out += integer;
+    if (!fraction.empty())
+        out += "." + fraction;
+    return QString::fromLatin1(out);
+}
+
+QChar NumericKeyFilter(QChar key) {
+    if (key == u',')
+        return QChar(u'.');
+    if (key == u'.' || key == u'-' || (key >= u'0' && key <= u'9') || key.unicode() == 8)
+        return key;
+    return QChar(0);
+}
+
+QString ExpandLineBreaks(const QString& text) {
+    QString result = text;
+    result.replace(QStringLiteral("<CR>"), QStringLiteral("\r"));
+    return result;
+}
+
+} // namespace kelvara

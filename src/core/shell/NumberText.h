@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+namespace kelvara {
+
+// Converts a number typed or read from a file. The last "." or "," (not in the first place)
+// is the decimal mark; blanks around the number are allowed. Throws AppError
+// "'<text>' is not a valid floating point value" for anything else. Never depends on the
+// user's locale.
+long double TextToFloat(const QString& text);
+
+// Same conversion, reporting failure instead of throwing.
+bool TryTextToFloat(const QString& text, long double& value);
+
+// Formats with a picture pattern such as "#########0.00" or "#0.000": "0" a digit always
+// shown, "#" a digit shown only when significant, "." the decimal mark, no grouping. Rounds
+// the exact binary value half away from zero; a value whose shown digits are all zero has no
+// minus sign. Throws AppError for a value that is not finite.
+QString FormatFloat(const QString& pattern, long double value);
+
+// Filter of the numeric edits: "," becomes ".", digits, ".", "-" and backspace pass,
+// everything else becomes 0 (the key press is dropped).
+QChar NumericKeyFilter(QChar key);
+
+// Replaces every "<CR>" by a carriage return.
+QString ExpandLineBreaks(const QString& text);
+
+} // namespace kelvara

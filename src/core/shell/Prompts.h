@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvara {
+
+enum class MessageKind { Plain, Warning, Error, Question };
+
+// Everything core code asks of a person goes through here: the windows implement it with
+// message boxes and dialogs, the tests and the batch tool with recorders.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message with an OK button.
+    virtual void ShowMessage(MessageKind kind, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+};
+
+} // namespace kelvara

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Catalogues.h"
+
+namespace kelvara {
+
+// Input values carried from one calculation window to the next. Lengths in metres,
+// temperatures in °C.
+struct RememberedValues {
+    float AmbientTemp = 25.0f;
+    float MediumTemp = -5.0f;
+    float SurfaceCoeff = 9.0f;
+    float PipeDiameter = 0.0254f;
+    float SheetDimension = 1.0f;
+    float InsulationThickness = 0.01f;
+    float PipeLength = 1.0f;
+    float EnergyCost = 0.5f;
+    float UserLambda = 0.036f;
+    float Emissivity = 0.93f;
+    float MediumDensity = 1000.0f;
+    float MediumSpecificHeat = 4180.0f;
+    float FlowVelocity = 0.2f;
+    float MediumFreezingTemp = 0.0f;
+    float MediumLatentHeat = 335.0f;
+    float MaxFrozenShare = 20.0f;
+    float RelativeHumidity = 60.0f;
+    float SheetArea = 1.0f;
+    int LastMaterialIndex = -1;
+    int LastFlowRateIndex = 0;
+    int LastMediumIndex = 0;
+};
+
+// The program-wide state: one object, handed by reference to whoever needs it.
+struct Session {
+    Catalogues Catalogue;
+    RememberedValues Remembered;
+    int CalculationType = 0;
+    bool CoeffFromCalculator = false;
+
+    // Frees the catalogues, as closing the main window does.
+    void ReleaseCatalogues() { Catalogue = Catalogues(); }
+};
+
+} // namespace kelvara

@@ -1,0 +1,13 @@
+#include "ClickableLabel.h"
+
+#include <QMouseEvent>
+
+namespace kelvara {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace kelvara

@@ -1,0 +1,253 @@
+#include "Tfrm_Main.h"
+
+#include "ClickableLabel.h"
+#include "ProgramInfo.h"
+#include "shell/ConfigurationLoader.h"
+#include "shell/Prompts.h"
+#include "shell/Session.h"
+#include "windows/HelpDocuments.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace kelvara {
+
+namespace {
+
+const QColor Cream(255, 251, 240);
+const QColor Green(0, 128, 0);
+const QColor Maroon(128, 0, 0);
+
+void SetColors(QWidget* widget, const QColor& background, const QColor& text = Qt::black) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The font of a control: the configured family, the designed pixel size and weight.
+void ApplyFontName(QWidget* widget, const QString& family) {
+    QFont font = widget->font();
+    font.setFamily(family);
+    widget->setFont(font);
+}
+
+} // namespace
+
+Tfrm_Main::Tfrm_Main(Session& session, Prompts& prompts, const QString& dataDir,
+                     QWidget* parent)
+    : QMainWindow(parent), session_(session), prompts_(prompts), dataDir_(dataDir) {
+    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    setObjectName(QStringLiteral("frm_Main"));
+    BuildControls();
+    FormCreate();
+}
+
+Tfrm_Main::~Tfrm_Main() = default;
+
+void Tfrm_Main::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(562, 426);
+    SetColors(client, Cream);
+    setCentralWidget(client);
+
+    Label1 = new QLabel(client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 6, 372, 64);
+    QFont titleFont = Label1->font();
+    titleFont.setPixelSize(51);
+    titleFont.setBold(true);
+    Label1->setFont(titleFont);
+    SetColors(Label1, Cream, Green);
+
+    Image1 = new ClickableLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(396, 8, 150, 62);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setAlignment(Qt::AlignCenter);
+    connect(Image1, &ClickableLabel::clicked, this, &Tfrm_Main::Image1Click);
+
+    Label2 = new QLabel(client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(0, 78, 562, 26);
+    Label2->setAlignment(Qt::AlignCenter);
+    QFont subtitleFont = Label2->font();
+    subtitleFont.setPixelSize(17);
+    subtitleFont.setBold(true);
+    Label2->setFont(subtitleFont);
+    SetColors(Label2, Cream, Maroon);
+
+    auto makeGroup = [&](const QString& panelName, const QString& groupName, QRect geometry) {
+        auto* panel = new QWidget(client);
+        panel->setObjectName(panelName);
+        panel->setGeometry(geometry);
+        auto* group = new QGroupBox(panel);
+        group->setObjectName(groupName);
+        group->setGeometry(0, 0, geometry.width(), geometry.height());
+        return group;
+    };
+    GroupBox1 = makeGroup(QStringLiteral("Panel1"), QStringLiteral("GroupBox1"), {16, 116, 262, 294});
+    GroupBox2 = makeGroup(QStringLiteral("Panel2"), QStringLiteral("GroupBox2"), {290, 116, 256, 190});
+    GroupBox3 = makeGroup(QStringLiteral("Panel3"), QStringLiteral("GroupBox3"), {290, 316, 256, 94});
+
+    auto makeButton = [&](QGroupBox* group, const QString& name, QRect geometry, int type) {
+        auto* button = new QPushButton(group);
+        button->setObjectName(name);
+        button->setGeometry(geometry);
+        if (type >= 0)
+            connect(button, &QPushButton::clicked, this, [this, type] { OpenCalculation(type); });
+        return button;
+    };
+    auto pipeRow = [](int k) { return QRect(20, 30 + 52 * k, 222, 40); };
+    button_heatloss_pipes = makeButton(GroupBox1, QStringLiteral("button_heatloss_pipes"), pipeRow(0), 2);
+    button_thickness_pipes = makeButton(GroupBox1, QStringLiteral("button_thickness_pipes"), pipeRow(1), 0);
+    button_surface_pipes = makeButton(GroupBox1, QStringLiteral("button_surface_pipes"), pipeRow(2), 1);
+    button_temperature_drop_pipes =
+        makeButton(GroupBox1, QStringLiteral("button_temperature_drop_pipes"), pipeRow(3), 3);
+    button_freeze_pipes = makeButton(GroupBox1, QStringLiteral("button_freeze_pipes"), pipeRow(4), 4);
+    auto sheetRow = [](int k) { return QRect(17, 30 + 52 * k, 222, 40); };
+    button_heatloss_sheets = makeButton(GroupBox2, QStringLiteral("button_heatloss_sheets"), sheetRow(0), 6);
+    button_thickness_sheets =
+        makeButton(GroupBox2, QStringLiteral("button_thickness_sheets"), sheetRow(1), 5);
+    button_surface_sheets = makeButton(GroupBox2, QStringLiteral("button_surface_sheets"), sheetRow(2), 7);
+    button_main_info = makeButton(GroupBox3, QStringLiteral("button_main_info"), {17, 34, 104, 40}, -1);
+    button_main_end = makeButton(GroupBox3, QStringLiteral("button_main_end"), {135, 34, 104, 40}, -1);
+    connect(button_main_info, &QPushButton::clicked, this, &Tfrm_Main::button_main_infoClick);
+    connect(button_main_end, &QPushButton::clicked, this, &QWidget::close);
+
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    Menu_Pipes = MainMenu1->addMenu(QString());
+    Menu_Pipes->setObjectName(QStringLiteral("Menu_Pipes"));
+    Menu_Sheets = MainMenu1->addMenu(QString());
+    Menu_Sheets->setObjectName(QStringLiteral("Menu_Sheets"));
+    auto makeAction = [&](QWidget* menu, const QString& name, int type) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        menu->addAction(action);
+        if (type >= 0)
+            connect(action, &QAction::triggered, this, [this, type] { OpenCalculation(type); });
+        return action;
+    };
+    Menu_Pipes_HeatLoss = makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_HeatLoss"), 2);
+    Menu_Pipes_ThicknessofInsulation =
+        makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_ThicknessofInsulation"), 0);
+    Menu_Pipes_SurfaceTemperature =
+        makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_SurfaceTemperature"), 1);
+    Menu_Pipes_TemperatureDrop = makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_TemperatureDrop"), 3);
+    Menu_Pipes_FreezingTime = makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_FreezingTime"), 4);
+    Menu_Sheets_HeatLoss = makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_HeatLoss"), 6);
+    Menu_Sheets_ThicknessofInsulation =
+        makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_ThicknessofInsulation"), 5);
+    Menu_Sheets_SurfaceTemperature =
+        makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_SurfaceTemperature"), 7);
+    Menu_Info = makeAction(MainMenu1, QStringLiteral("Menu_Info"), -1);
+    Help1 = makeAction(MainMenu1, QStringLiteral("Help1"), -1);
+    Menu_End = makeAction(MainMenu1, QStringLiteral("Menu_End"), -1);
+    connect(Menu_Info, &QAction::triggered, this, &Tfrm_Main::button_main_infoClick);
+    connect(Help1, &QAction::triggered, this, &Tfrm_Main::Help1Click);
+    connect(Menu_End, &QAction::triggered, this, &QWidget::close);
+
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tfrm_Main::FormCreate() {
+    separatorGuard_ = std::make_unique<DecimalSeparatorGuard>();
+    LoadConfiguration(session_, prompts_, dataDir_ + u'/' + ConfigurationFileName, dataDir_,
+                      QFontDatabase::families());
+    QPixmap logo;
+    if (logo.load(dataDir_ + QStringLiteral("/logo1.bmp")))
+        Image1->setPixmap(logo.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void Tfrm_Main::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void Tfrm_Main::FormShow() {
+    setWindowTitle(QStringLiteral("Kelvara 5"));
+    Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
+    Label2->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    GroupBox1->setTitle(QStringLiteral("Rurociagi"));
+    GroupBox2->setTitle(QStringLiteral("Plyty"));
+    GroupBox3->setTitle(QStringLiteral("sprawdz"));
+    const struct {
+        QPushButton* button;
+        QAction* action;
+        const char16_t* caption;
+    } entries[] = {
+        {button_thickness_pipes, Menu_Pipes_ThicknessofInsulation, u"Przed kondensacja"},
+        {button_surface_pipes, Menu_Pipes_SurfaceTemperature, u"Temperatura powierzchni"},
+        {button_heatloss_pipes, Menu_Pipes_HeatLoss, u"Straty ciepla"},
+        {button_temperature_drop_pipes, Menu_Pipes_TemperatureDrop, u"Spadek temperatury"},
+        {button_freeze_pipes, Menu_Pipes_FreezingTime, u"Temperatura zamarzania czynnika"},
+        {button_thickness_sheets, Menu_Sheets_ThicknessofInsulation, u"Przed kondensacja"},
+        {button_heatloss_sheets, Menu_Sheets_HeatLoss, u"Straty ciepla"},
+        {button_surface_sheets, Menu_Sheets_SurfaceTemperature, u"Temperatura powierzchni"},
+    };
+    for (const auto& entry : entries) {
+        entry.button->setText(QString::fromUtf16(entry.caption));
+        entry.action->setText(QString::fromUtf16(entry.caption));
+    }
+    button_main_info->setText(QStringLiteral("Info"));
+    Menu_Info->setText(QStringLiteral("Info"));
+    button_main_end->setText(QStringLiteral("zamknij"));
+    Menu_End->setText(QStringLiteral("zamknij"));
+    Menu_Pipes->setTitle(QStringLiteral("Rurociagi"));
+    Menu_Sheets->setTitle(QStringLiteral("Plyty"));
+    Help1->setText(QStringLiteral("Pomoc"));
+
+    // The configured family on the window and its controls; sizes and styles stay as designed.
+    const QString& family = session_.Catalogue.FontName;
+    if (!family.isEmpty()) {
+        for (QWidget* widget : std::initializer_list<QWidget*>{
+                 centralWidget(), Label1, Label2, GroupBox1, GroupBox2, GroupBox3,
+                 button_heatloss_pipes, button_thickness_pipes, button_surface_pipes,
+                 button_temperature_drop_pipes, button_freeze_pipes, button_heatloss_sheets,
+                 button_thickness_sheets, button_surface_sheets, button_main_info, button_main_end})
+            ApplyFontName(widget, family);
+    }
+}
+
+void Tfrm_Main::OpenCalculation(int calculationType) {
+    session_.CalculationType = calculationType;
+}
+
+void Tfrm_Main::button_main_infoClick() {
+    // The About window arrives with the auxiliary windows.
+}
+
+void Tfrm_Main::Help1Click() {
+    if (!OpenHelpFile(session_.Catalogue, 8, OpenUrl))
+        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("no help available!"));
+}
+
+void Tfrm_Main::Image1Click() {
+    OpenUrl(QUrl(MakerWebAddress));
+}
+
+void Tfrm_Main::closeEvent(QCloseEvent* event) {
+    if (!prompts_.AskYesNo(ProgramName, QStringLiteral("Are you sure to close the program?"))) {
+        event->ignore();
+        return;
+    }
+    session_.ReleaseCatalogues();
+    event->accept();
+}
+
+} // namespace kelvara

@@ -1,0 +1,117 @@
+#include "QtPrinters.h"
+#include "shell/AppError.h"
+#include "shell/NumberText.h"
+
+#include <QLocale>
+#include <clocale>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace kelvara;
+
+namespace {
+
+struct ParseCase {
+    const char* text;
+    long double value;
+};
+
+class TextToFloatAccepts : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(TextToFloatAccepts, Value) {
+    EXPECT_EQ(TextToFloat(QString::fromUtf8(GetParam().text)), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, TextToFloatAccepts,
+                         testing::Values(ParseCase{"2,5", 2.5L}, ParseCase{"2.5", 2.5L},
+                                         ParseCase{" 2.5 ", 2.5L}, ParseCase{"1E3", 1000.0L},
+                                         ParseCase{"1e-2", 0.01L}, ParseCase{"-0,036", -0.036L},
+                                         ParseCase{"+7", 7.0L}, ParseCase{"25", 25.0L},
+                                         ParseCase{"5.", 5.0L}, ParseCase{"-99", -99.0L},
+                                         ParseCase{"0.0254", 0.0254L}));
+
+class TextToFloatRefuses : public testing::TestWithParam<const char*> {};
+
+TEST_P(TextToFloatRefuses, WithTheConversionMessage) {
+    const QString text = QString::fromUtf8(GetParam());
+    try {
+        TextToFloat(text);
+        FAIL() << "accepted " << GetParam();
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("'") + text + QStringLiteral("' is not a valid floating point value"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TextToFloatRefuses,
+                         testing::Values("", " ", ",5", "abc", "1,234.5", "1.2.3", "1E", "--1",
+                                         "2 5", "1e99999", "0x10", "nan", "inf", "-"));
+
+struct FormatCase {
+    const char* pattern;
+    long double value;
+    const char* text;
+};
+
+class FormatFloatShows : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatFloatShows, Text) {
+    const auto& c = GetParam();
+    EXPECT_EQ(FormatFloat(QString::fromUtf8(c.pattern), c.value), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatFloatShows,
+    testing::Values(FormatCase{"#########0.00", 25.0L, "25.00"},
+                    FormatCase{"#########0.00", 0.0L, "0.00"},
+                    FormatCase{"#########0.000", 0.036L, "0.036"},
+                    FormatCase{"#0.000", 20.0L, "20.000"},
+                    FormatCase{"#0.000", float(0.0254f) * 1000.0L, "25.400"},
+                    FormatCase{"###0.00", 1234.5L, "1234.50"},
+                    FormatCase{"#########0", 4180.0L, "4180"},
+                    FormatCase{"#########0", 0.5L, "1"},
+                    FormatCase{"#########0", -0.5L, "-1"},
+                    FormatCase{"#########0.00", 0.125L, "0.13"},  // exact tie: away from zero
+                    FormatCase{"#########0.00", -0.125L, "-0.13"},
+                    
+                    FormatCase{"#########0.00", double(2.675), "2.67"}, // the double lies below the tie
+                    FormatCase{"#########0.00", -0.004L, "0.00"},      // no "-0.00"
+                    FormatCase{"#########0.00", -0.0051L, "-0.01"},
+                    FormatCase{"#########0.00", 9.999L, "10.00"},
+                    FormatCase{"#########0.0000", 1.0L / 3, "0.3333"},
+                    FormatCase{"#########0.00", 12345678901.0L, "12345678901.00"},
+                    FormatCase{"#0.##", 1.5L, "1.5"}, FormatCase{"#0.##", 2.0L, "2"}));
+
+TEST(FormatFloat, NonFiniteValuesAreErrorsNotText) {
+    EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::quiet_NaN()), AppError);
+    EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::infinity()), AppError);
+}
+
+TEST(NumberText, DoesNotFollowTheUserLocale) {
+    // A user whose locale writes decimal commas still gets "." both ways.
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    const QLocale savedQt;
+    std::setlocale(LC_ALL, "pl_PL.UTF-8");
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    EXPECT_EQ(TextToFloat(QStringLiteral("2.5")), 2.5L);
+    EXPECT_EQ(TextToFloat(QStringLiteral("2,5")), 2.5L);
+    EXPECT_EQ(FormatFloat(QStringLiteral("#########0.00"), 1234.5L), QStringLiteral("1234.50"));
+    std::setlocale(LC_ALL, saved.c_str());
+    QLocale::setDefault(savedQt);
+}
+
+TEST(NumericKeyFilter, KeepsNumbersAndDropsTheRest) {
+    EXPECT_EQ(NumericKeyFilter(u','), QChar(u'.'));
+    for (char16_t c : {u'.', u'-', u'0', u'5', u'9', char16_t(8)})
+        EXPECT_EQ(NumericKeyFilter(c), QChar(c));
+    for (char16_t c : {u'a', u'E', u' ', u'\r', char16_t(3), char16_t(22), char16_t(24), u'+', u'ó'})
+        EXPECT_EQ(NumericKeyFilter(c), QChar(0)) << int(c);
+}
+
+TEST(ExpandLineBreaks, ReplacesEveryMarker) {
+    EXPECT_EQ(ExpandLineBreaks(QStringLiteral("a<CR>b<CR>")), QStringLiteral("a\rb\r"));
+    EXPECT_EQ(ExpandLineBreaks(QStringLiteral("no marker")), QStringLiteral("no marker"));
+    EXPECT_EQ(ExpandLineBreaks(QStringLiteral("<cr>")), QStringLiteral("<cr>"));
+}
+
+} // namespace

@@ -1,0 +1,162 @@
+#include "ModalAnswerer.h"
+#include "QtPrinters.h"
+#include "shell/GuiPrompts.h"
+#include "shell/Session.h"
+#include "shell/Tfrm_Main.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kelvara;
+
+namespace {
+
+QString DataDir() { return QStringLiteral(KELVARA_TEST_DATA_DIR); }
+
+class MainWindowTest : public testing::Test {
+protected:
+    void Open(const QString& dataDir = DataDir()) {
+        window = std::make_unique<Tfrm_Main>(session, prompts, dataDir);
+        prompts.SetParent(window.get());
+        window->OpenUrl = [this](const QUrl& url) {
+            opened.append(url.toString());
+            return true;
+        };
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename T> T* Find(const char* name) {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    // Closes the window answering the confirmation with `button`.
+    test::SeenMessage CloseAnswering(QMessageBox::StandardButton button) {
+        test::SeenMessage seen;
+        test::AnswerMessageBox(button, &seen);
+        window->close();
+        return seen;
+    }
+    void TearDown() override {
+        if (window && window->isVisible()) {
+            test::AnswerMessageBox(QMessageBox::Yes, nullptr);
+            window->close();
+        }
+    }
+
+    Session session;
+    GuiPrompts prompts;
+    std::unique_ptr<Tfrm_Main> window;
+    QStringList opened;
+};
+
+TEST_F(MainWindowTest, ShowsItsTexts) {
+    Open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvara 5"));
+    EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Kelvara  5.0"));
+    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox1")->title(), QStringLiteral("Rurociagi"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox2")->title(), QStringLiteral("Plyty"));
+    EXPECT_EQ(Find<QGroupBox>("GroupBox3")->title(), QStringLiteral("sprawdz"));
+    EXPECT_EQ(Find<QPushButton>("button_main_info")->text(), QStringLiteral("Info"));
+    EXPECT_EQ(Find<QPushButton>("button_main_end")->text(), QStringLiteral("zamknij"));
+    EXPECT_EQ(Find<QAction>("Help1")->text(), QStringLiteral("Pomoc"));
+    EXPECT_EQ(Find<QAction>("Menu_End")->text(), QStringLiteral("zamknij"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(562, 426));
+    EXPECT_EQ(Find<QLabel>("Label1")->font().pixelSize(), 51);
+    EXPECT_EQ(Find<QLabel>("Label1")->font().family(), session.Catalogue.FontName);
+    EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());
+}
+
+struct Entry {
+    const char* button;
+    const char* menuItem;
+    const char* caption;
+    int type;
+};
+
+TEST_F(MainWindowTest, EachEntrySetsItsCalculationType) {
+    Open();
+    const Entry entries[] = {
+        {"button_thickness_pipes", "Menu_Pipes_ThicknessofInsulation", "Przed kondensacja", 0},
+        {"button_surface_pipes", "Menu_Pipes_SurfaceTemperature", "Temperatura powierzchni", 1},
+        {"button_heatloss_pipes", "Menu_Pipes_HeatLoss", "Straty ciepla", 2},
+        {"button_temperature_drop_pipes", "Menu_Pipes_TemperatureDrop", "Spadek temperatury", 3},
+        {"button_freeze_pipes", "Menu_Pipes_FreezingTime", "Temperatura zamarzania czynnika", 4},
+        {"button_thickness_sheets", "Menu_Sheets_ThicknessofInsulation", "Przed kondensacja", 5},
+        {"button_heatloss_sheets", "Menu_Sheets_HeatLoss", "Straty ciepla", 6},
+        {"button_surface_sheets", "Menu_Sheets_SurfaceTemperature", "Temperatura powierzchni", 7},
+    };
+    for (const Entry& e : entries) {
+        auto* button = Find<QPushButton>(e.button);
+        auto* action = Find<QAction>(e.menuItem);
+        ASSERT_TRUE(button && action);
+        EXPECT_EQ(button->text(), QString::fromUtf8(e.caption));
+        EXPECT_EQ(action->text(), QString::fromUtf8(e.caption));
+        session.CalculationType = -1;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(session.CalculationType, e.type) << e.button;
+        session.CalculationType = -1;
+        action->trigger();
+        EXPECT_EQ(session.CalculationType, e.type) << e.menuItem;
+    }
+}
+
+TEST_F(MainWindowTest, CloseAnsweredNoKeepsEverything) {
+    Open();
+    const auto materials = session.Catalogue.MaterialNames;
+    const test::SeenMessage seen = CloseAnswering(QMessageBox::No);
+    EXPECT_EQ(seen.title, QStringLiteral("Kelvara"));
+    EXPECT_EQ(seen.text, QStringLiteral("Are you sure to close the program?"));
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(session.Catalogue.MaterialNames, materials);
+}
+
+TEST_F(MainWindowTest, CloseAnsweredYesFreesTheCatalogues) {
+    Open();
+    ASSERT_FALSE(session.Catalogue.MaterialNames.isEmpty());
+    test::AnswerMessageBox(QMessageBox::Yes, nullptr);
+    QTest::mouseClick(Find<QPushButton>("button_main_end"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(session.Catalogue.MaterialNames.isEmpty());
+}
+
+TEST_F(MainWindowTest, HelpWithoutDocumentSaysSo) {
+    Open();
+    test::SeenMessage seen;
+    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    Find<QAction>("Help1")->trigger();
+    EXPECT_EQ(seen.text, QStringLiteral("no help available!"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(MainWindowTest, LogoOpensTheMakersSite) {
+    Open();
+    QTest::mouseClick(Find<QLabel>("Image1"), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().startsWith(QStringLiteral("https://")));
+}
+
+TEST_F(MainWindowTest, WrongConfigurationIsReportedAndTheWindowStillOpens) {
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("Kelvara.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Material]\nMat1=A;x;0;0;1\n");
+    ini.close();
+    test::SeenMessage seen;
+    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    Open(dir.path());
+    EXPECT_EQ(seen.text, QStringLiteral("blad wczytywania Inifile! Error: 'x' is not a valid floating point value"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(Find<QLabel>("Image1")->pixmap().isNull());
+}
+
+} // namespace
