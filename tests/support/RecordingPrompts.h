@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/CoefficientCalculator.h"
 #include "shell/Prompts.h"
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace kelvara::test {
 
@@ -27,6 +29,19 @@ public:
         return answer;
     }
 
+    std::optional<float> AskUserConductivity() override {
+        ++conductivityAsked;
+        return userConductivity;
+    }
+    // Without an answer set, the calculator is cancelled as "Anuluj" does.
+    void ShowCoefficientCalculator(CoefficientCalculator& calculator) override {
+        ++calculatorShown;
+        if (answerCalculator)
+            answerCalculator(calculator);
+        else
+            calculator.Button2Click();
+    }
+
     QStringList Texts() const {
         QStringList texts;
         for (const auto& m : messages)
@@ -37,6 +52,10 @@ public:
     std::vector<Message> messages;
     QStringList questions;
     std::deque<bool> yesNoAnswers;
+    std::optional<float> userConductivity;
+    int conductivityAsked = 0;
+    std::function<void(CoefficientCalculator&)> answerCalculator;
+    int calculatorShown = 0;
 };
 
 } // namespace kelvara::test

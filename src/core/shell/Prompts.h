@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kelvara {
+
+class CoefficientCalculator;
 
 enum class MessageKind { Plain, Warning, Error, Question };
 
@@ -16,6 +19,10 @@ public:
     virtual void ShowMessage(MessageKind kind, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString& caption, const QString& text) = 0;
+    // The user-conductivity entry: the confirmed value, or nothing when cancelled.
+    virtual std::optional<float> AskUserConductivity() = 0;
+    // Shows the surface-coefficient calculator until the user closes it.
+    virtual void ShowCoefficientCalculator(CoefficientCalculator& calculator) = 0;
 };
 
 } // namespace kelvara

@@ -36,6 +36,7 @@ struct Session {
     RememberedValues Remembered;
     int CalculationType = 0;
     bool CoeffFromCalculator = false;
+    int CalculatorCladdingIndex = -1; // cladding chosen in the h calculator, for the report
 
     // Frees the catalogues, as closing the main window does.
     void ReleaseCatalogues() { Catalogue = Catalogues(); }

@@ -1,6 +1,7 @@
 #include "GuiPrompts.h"
 
 #include "ProgramInfo.h"
+#include "engine/CoefficientCalculator.h"
 
 #include <QMessageBox>
 
@@ -30,6 +31,18 @@ bool GuiPrompts::AskYesNo(const QString& caption, const QString& text) {
                     parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace kelvara
+
+namespace kelvara {
+
+// The calculation windows that ask these questions open their dialogs themselves; until
+// one is open nothing can ask, and an unanswered question leaves everything unchanged.
+std::optional<float> GuiPrompts::AskUserConductivity() { return std::nullopt; }
+
+void GuiPrompts::ShowCoefficientCalculator(CoefficientCalculator& calculator) {
+    calculator.Button2Click();
 }
 
 } // namespace kelvara

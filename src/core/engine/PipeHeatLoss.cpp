@@ -1,0 +1,92 @@
+#include "CalculationCommon.h"
+#include "Calculations.h"
+#include "CoefficientCalculator.h"
+#include "FloatingPoint.h"
+#include "Physics.h"
+#include "shell/NumberText.h"
+#include "shell/Session.h"
+#include "workspace/CalculationWindow.h"
+
+#include <cmath>
+
+namespace kelvara {
+
+using namespace common;
+using fp::Div;
+using fp::Store;
+
+bool PipeHeatLoss(CalculationWindow& w) {
+    enum { Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price };
+    Session& s = w.GetSession();
+
+    const int material = MaterialOrRefuse(w, Material);
+    if (material < 0)
+        return false;
+    const float ta = ReadRow(w, Ambient);
+    const float tm = ReadRow(w, Medium);
+    const float d = ReadRow(w, Diameter, 0.001L);
+    const float thickness = ReadRow(w, Thickness, 0.001L);
+    const float length = ReadRow(w, Length);
+    float h = ReadRow(w, HRow);
+    const float price = ReadRow(w, Price);
+
+    if (!CheckMaterialTemperatures(w, material, ta, tm))
+        return false;
+    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !(d >= 0.001L) ||
+        !(length >= 0.001L) || !InRange(h, 1, 50) || !InRange(price, 0, 1000000) ||
+        !(thickness >= 0))
+        return RefuseData(w);
+
+    if (!s.CoeffFromCalculator && thickness == 0) {
+        try {
+            h = AutoSurfaceCoefficient(w);
+            w.Input(HRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
+        } catch (const AppError&) {
+        }
+    }
+
+    // The same pipe without insulation, for the reduction.
+    const bool coeffWasFromCalculator = s.CoeffFromCalculator;
+    w.Input(Thickness).SetParaLineEditText(QStringLiteral("0"));
+    const float bareH = AutoSurfaceCoefficient(w);
+    w.Input(Thickness).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
+    s.Remembered.SurfaceCoeff = h;
+    if (!coeffWasFromCalculator)
+        s.CoeffFromCalculator = false;
+    const float bareLoss = Store(static_cast<long double>(bareH) * Pi * d * length *
+                                 (static_cast<long double>(ta) - tm));
+
+    QString userLambdaText;
+    const float lambda = Conductivity(w, Material, material, ta, tm, userLambdaText);
+    WriteResult(w, 0, QStringLiteral("#########0.0000"), lambda);
+
+    const long double outer = static_cast<long double>(d) + 2.0L * thickness;
+    const long double insulation = Div(fp::Ln(Div(outer, d)), TwoPi * lambda);
+    const long double surface = Div(1.0L, outer * h * Pi);
+    const float k = Store(Div(1.0L, insulation + surface));
+    WriteResult(w, 1, QStringLiteral("#########0.000"), k);
+
+    const float q = Store(static_cast<long double>(k) * length * (static_cast<long double>(ta) - tm));
+    WriteResult(w, 2, QStringLiteral("#########0.000"), q);
+
+    if (ta == tm) {
+        w.Result(3).SetParaLineEditText(QStringLiteral("0"));
+    } else {
+        const float reduction = Store((1.0L - Div(q, bareLoss)) * 100.0L);
+        WriteResult(w, 3, QStringLiteral("#########0.00"), reduction);
+    }
+
+    const float cost = Store(std::fabs(static_cast<long double>(q) * price * 0.001L));
+    WriteResult(w, 4, QStringLiteral("#########0.000"), cost);
+
+    if (thickness == 0) {
+        w.Result(1).SetParaLineEditText(QStringLiteral("-/-"));
+        w.Result(0).SetParaLineEditText(QStringLiteral("-/-"));
+    }
+
+    AppendLogLine(w, Material, userLambdaText, {Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price},
+                  {0, 1, 2, 3, 4});
+    return true;
+}
+
+} // namespace kelvara

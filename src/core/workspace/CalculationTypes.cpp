@@ -1,0 +1,183 @@
+#include "CalculationTypes.h"
+
+#include "shell/AppError.h"
+
+#include <array>
+
+namespace kelvara {
+
+namespace {
+
+using R = RememberedValues;
+using K = KeptValue::What;
+constexpr auto E = RowKind::rkEdit;
+constexpr auto M = RowKind::rkMaterial;
+constexpr auto H = RowKind::rkCoefficient;
+constexpr auto F = RowKind::rkFlowRate;
+constexpr auto X = RowKind::rkResult;
+constexpr auto C = RowKind::rkResultChoice;
+constexpr auto Med = RowKind::rkMedium;
+
+constexpr const char16_t* P2 = u"#########0.00";
+constexpr const char16_t* P3 = u"#########0.000";
+
+const RowSpec Ambient{u"Temp otoczenia", E, u"°C", {&R::AmbientTemp, 1, P2}};
+const RowSpec Medium{u"Temp czynnika", E, u"°C", {&R::MediumTemp, 1, P2}};
+const RowSpec Diameter{u"Srednica rury", E, u"mm", {&R::PipeDiameter, 1000, P3}};
+const RowSpec Thickness{u"Grubosc izolacji", E, u"mm", {&R::InsulationThickness, 1000, P3}};
+const RowSpec Material{u"material izolacyjny", M, u"", {}};
+const RowSpec HRow{u"Wspólczynnik przejmowania ciepla z powierzchni h", H, u"W/m²K",
+                   {&R::SurfaceCoeff, 1, P3}};
+const RowSpec Humidity{u"wilgotnosc wzgledna", E, u"%", {&R::RelativeHumidity, 1, P2}};
+const RowSpec Density{u"Gestosc czynnika", Med, u"kg/m³", {&R::MediumDensity, 1, P2}};
+const RowSpec SpecificHeat{u"Cieplo wlasciwe", E, u"J/kg K", {&R::MediumSpecificHeat, 1, P2}};
+
+const RowSpec DewPointResult{u"Temperatura punktu rosy", X, u"°C", {}};
+const RowSpec MinThicknessResult{u"minimalna grubosc izolacji", X, u"mm", {}};
+const RowSpec SizeResult{u"Rozmiar izolacji VELTAR", X, u"", {}};
+const RowSpec LambdaResult{u"sredni wspólczynnik przewodzenia ciepla lambda", X, u"W/m K", {}};
+const RowSpec SurfaceTempResult{u"Temperatura powierzchni", X, u"°C", {}};
+const RowSpec KResult{u"Wspólczynnik przenikania ciepla k", X, u"W/m²K", {}};
+const RowSpec QResult{u"Straty ciepla Q", X, u"W", {}};
+const RowSpec ReductionResult{u"Straty Q przez izolacje", X, u"%", {}};
+const RowSpec CostResult{u"koszty na godzine", X, u"€", {}};
+const RowSpec AlternativeResult{u"oblicz alternatywna grubosc izolacji", C, u"mm", {}};
+
+KeptValue Keep(int row, float R::*value, float scale = 1.0f) {
+    return {row, K::Number, value, scale};
+}
+KeptValue KeepSelection(int row, K what) { return {row, what, nullptr, 1.0f}; }
+
+const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
+    static const std::array<CalculationTypeSpec, CalculationTypeCount> table = {{
+        {u"Zabezpieczanie przed kondensacja na rurach",
+         {Ambient, Medium, Diameter, Material, HRow, Humidity},
+         {DewPointResult, MinThicknessResult, SizeResult},
+         3, 4, -1, -1, -1, -1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
+          Keep(4, &R::SurfaceCoeff), Keep(5, &R::RelativeHumidity),
+          KeepSelection(3, K::MaterialSelection)},
+         u"Jednym z glównych celów izolowania rur chlodniczych jest zabezpieczenie przed "
+         u"kondensacja wilgoci na powierzchni. By uniknac kondensacji, mozna obliczyc minimalna "
+         u"grubosc izolacji.\n\nJesli nie jest znany wspólczynnik przejmowania ciepla z "
+         u"powierzchni h mozesz go obliczyc (zalecane w przypadku plaszczy metalowych).\n\n"
+         u"Jezeli nie istnieje obliczona grubosc izolacji VELTAR nalezy zastosowac izolacje "
+         u"podwójna lub material w plytach."},
+        {u"Obliczanie temperatury powierzchni",
+         {Ambient, Medium, Diameter, Thickness, Material, HRow},
+         {LambdaResult, SurfaceTempResult},
+         4, 5, 3, -1, -1, -1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
+          Keep(3, &R::InsulationThickness, 0.001f), Keep(5, &R::SurfaceCoeff),
+          KeepSelection(4, K::MaterialSelection)},
+         u"Jezeli zimne rury maja byc zabezpieczone przed kondensacja, temperatura ich "
+         u"powierzchni jest  najistotniejsza wielkoscia. Jej wartosc ustala sie samoczynnie jako "
+         u"wynik równowagi fizycznej. Mozesz obliczyc ja podstawiajac odpowiednie dane."},
+        {u"Obliczanie strat ciepla w rurociagu",
+         {Ambient, Medium, Diameter, Thickness,
+          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P3}}, Material, HRow,
+          {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, u"#0.000"}}},
+         {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
+         5, 6, 3, -1, -1, 5, 3, true,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
+          Keep(3, &R::InsulationThickness, 0.001f), Keep(4, &R::PipeLength),
+          Keep(6, &R::SurfaceCoeff), Keep(7, &R::EnergyCost),
+          KeepSelection(5, K::MaterialSelection)},
+         u"Nawet izolowane rury traca cieplo, jednak straty te sa niewielkie w porównaniu z "
+         u"nieizolowanym przewodem.Wprowadz wlasciwe dane i oblicz straty ciepla oraz "
+         u"wynikajace z nich koszty. Jesli nie jest znany wspólczynnik przejmowania ciepla z "
+         u"powierzchni h, mozesz go obliczyc klikajac odpowiedni klawisz"},
+        {u"Obliczanie spadków temperatur w rurociagu",
+         {Ambient, Medium, Density, SpecificHeat,
+          {u"Predkosc przeplywu", F, u"", {&R::FlowVelocity, 1, P2}}, Diameter, Thickness,
+          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P2}}, Material, HRow},
+         {LambdaResult, {u"Spadek temperatury", X, u"°C", {}}, QResult},
+         8, 9, 6, 2, 4, -1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
+          Keep(3, &R::MediumSpecificHeat), Keep(4, &R::FlowVelocity),
+          Keep(5, &R::PipeDiameter, 0.001f), Keep(6, &R::InsulationThickness, 0.001f),
+          Keep(7, &R::PipeLength), Keep(9, &R::SurfaceCoeff),
+          KeepSelection(8, K::MaterialSelection), KeepSelection(2, K::MediumSelection),
+          KeepSelection(4, K::FlowRateSelection)},
+         u"Z powodu strat ciepla, temperatura czynnika spada (lub rosnie, jezeli czynnik jest "
+         u"chlodniejszy od otoczenia) wzdluz przewodu. Do oszacowania skutecznosci izolacji, "
+         u"nalezy znac spadek temperatury odpowiadajacy stratom ciepla. Jesli nie jest znany "
+         u"wspólczynnik przejmowania ciepla z powierzchni h mozesz go obliczyc klikajac "
+         u"odpowiedni klawisz."},
+        {u"Obliczanie czasu zamarzania rurociagów",
+         {Ambient, Medium, Density, SpecificHeat,
+          {u"Temperatura zamarzania czynnika", E, u"°C", {&R::MediumFreezingTemp, 1, P2}},
+          {u"Entalpia", E, u"kJ/kg", {&R::MediumLatentHeat, 1, P2}},
+          {u"max udzial zamrozonego czynnika", E, u"%", {&R::MaxFrozenShare, 1, u"#########0"}},
+          Diameter, Thickness, Material, HRow},
+         {{u"krytyczny czas zamarzania", X, u"", {}}, {u"czas zamarzania dla..", C, u"", {}}},
+         9, 10, 8, 2, -1, 1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
+          Keep(3, &R::MediumSpecificHeat), Keep(4, &R::MediumFreezingTemp),
+          Keep(5, &R::MediumLatentHeat), Keep(6, &R::MaxFrozenShare),
+          Keep(7, &R::PipeDiameter, 0.001f), Keep(8, &R::InsulationThickness, 0.001f),
+          Keep(10, &R::SurfaceCoeff), KeepSelection(9, K::MaterialSelection),
+          KeepSelection(2, K::MediumSelection)},
+         u"W przypadku naglego odciecia przeplywu, temp.  medium stopniowo dostosuje sie do "
+         u"temp. otoczenia. Medium zamarznie jesli temp. otoczenia jest nizsza od temp. "
+         u"zamarzania medium. Mozesz obliczyc czas zamarzania krytycznego udzialu medium. "
+         u"Jezeli ustawisz max zamarzniety udzial na 0%, program obliczy czas, w jakim medium "
+         u"osiaga dana temperature zamarzania. Wartosci gestosci, ciepla wlasciwego, temp. "
+         u"zamarzania, wspólczynnika przewodzenia ciepla, wstawione do programu sa odpowiednie "
+         u"dla przypadku kiedy role medium pelni woda"},
+        {u"Zabezpieczanie przed kondensacja na powierzchniach plaskich",
+         {Ambient, Medium, Material, HRow, Humidity},
+         {DewPointResult, MinThicknessResult, SizeResult},
+         2, 3, -1, -1, -1, -1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(3, &R::SurfaceCoeff),
+          Keep(4, &R::RelativeHumidity), KeepSelection(2, K::MaterialSelection)},
+         u"Jednym z glównych celow izolowania zimnych kanalów jest zabezpieczenie przed "
+         u"kondensacja wilgoci na powierzchni. By uniknac kondensacji, mozna obliczyc minimalna "
+         u"grubosc izolacji.\n\nJesli nie jest znany wspólczynnik przejmowania ciepla z "
+         u"powierzchni h mozesz go obliczyc (zalecane w przypadku plaszczy metalowych).\n\n"
+         u"Jezeli nie istnieje obliczona grubosc izolacji VELTAR nalezy zastosowac izolacje "
+         u"podwójna."},
+        {u"Obliczanie strat ciepla na powierzchniach plaskich",
+         {Ambient, Medium, Thickness, {u"Powierzchnia", E, u"m²", {&R::SheetArea, 1, P3}},
+          Material, HRow, {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, P3}}},
+         {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
+         4, 5, 2, -1, -1, 5, 2, true,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
+          Keep(2, &R::InsulationThickness, 0.001f), Keep(3, &R::SheetArea),
+          Keep(5, &R::SurfaceCoeff), Keep(6, &R::EnergyCost),
+          KeepSelection(4, K::MaterialSelection)},
+         u"Nawet izolowane powierzchnie traca cieplo do otoczenia.Wprowadz wlasciwe dane i "
+         u"oblicz straty ciepla mimo izolacji.\n\nJesli nie jest znany wspólczynnik  "
+         u"przejmowania ciepla z powierzchni h mozesz go obliczyc."},
+        {u"Obliczanie temperatur powierzchni plaskich",
+         {Ambient, Medium, Thickness, Material, HRow},
+         {LambdaResult, SurfaceTempResult},
+         3, 4, 2, -1, -1, -1, -1, false,
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
+          Keep(2, &R::InsulationThickness, 0.001f), Keep(4, &R::SurfaceCoeff),
+          KeepSelection(3, K::MaterialSelection)},
+         u"Jezeli zimne kanaly maja byc zabezpieczone przed kondensacja, temperatura ich "
+         u"powierzchni jest  najistotniejsza wielkoscia. Jej wartosc ustala sie samoczynnie jako "
+         u"wynik równowagi fizycznej. Mozesz obliczyc ja podstawiajac odpowiednie dane."},
+    }};
+    return table;
+}
+
+} // namespace
+
+bool CalculationTypeSpec::IsSheet() const { return this - Table().data() > 4; }
+
+const CalculationTypeSpec& CalculationTypeOf(int calculationType) {
+    if (calculationType < 0 || calculationType >= CalculationTypeCount)
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(calculationType));
+    return Table()[std::size_t(calculationType)];
+}
+
+const std::vector<FreezingSeriesEntry>& FreezingSeries() {
+    static const std::vector<FreezingSeriesEntry> series = {
+        {0.006f, u"6 mm : "},  {0.013f, u"13 mm : "}, {0.019f, u"19 mm : "}, {0.025f, u"25 mm : "},
+        {0.032f, u"32 mm : "}, {0.040f, u"40 mm : "}, {0.050f, u"50 mm : "}};
+    return series;
+}
+
+} // namespace kelvara

@@ -1,0 +1,288 @@
+#include "CalculationWindow.h"
+
+#include "engine/Calculations.h"
+#include "engine/CoefficientCalculator.h"
+#include "engine/FloatingPoint.h"
+#include "shell/AppError.h"
+#include "shell/NumberText.h"
+#include "shell/Prompts.h"
+#include "shell/Session.h"
+
+namespace kelvara {
+
+CalculationWindow::CalculationWindow(Session& session, Prompts& prompts)
+    : session_(session), prompts_(prompts) {}
+
+TParaLine& CalculationWindow::Input(int i) {
+    if (i < 0 || std::size_t(i) >= InputRows.size())
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(i));
+    return *InputRows[std::size_t(i)];
+}
+
+TParaLine& CalculationWindow::Result(int j) {
+    if (j < 0 || std::size_t(j) >= ResultRows.size())
+        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(j));
+    return *ResultRows[std::size_t(j)];
+}
+
+void CalculationWindow::TntFormShow() {
+    const bool coeffFromCalculator = session_.CoeffFromCalculator;
+    calculationType_ = session_.CalculationType;
+    CopyHeaderPending = true;
+    PrintEnabled = false;
+    InputRows.clear();
+    ResultRows.clear();
+    ResultLog.clear();
+    MediumRowIndex = -1;
+    BuildRows();
+    // Writing the h row cleared the flag, but the value shown is still the calculator's.
+    if (coeffFromCalculator)
+        session_.CoeffFromCalculator = true;
+}
+
+void CalculationWindow::BuildRows() {
+    const CalculationTypeSpec& spec = Spec();
+    const RememberedValues& remembered = session_.Remembered;
+    const Catalogues& catalogue = session_.Catalogue;
+
+    QStringList labels;
+    for (const RowSpec& row : spec.inputs)
+        labels.append(QString::fromUtf16(row.label));
+    for (const RowSpec& row : spec.results)
+        if (row.kind != RowKind::rkResultChoice)
+            labels.append(QString::fromUtf16(row.label));
+    ResultLog = {QString::fromUtf16(spec.caption), labels.join(u'\t')};
+
+    auto initialText = [&](const RowSpec& row) {
+        return FormatFloat(QString::fromUtf16(row.initial.pattern),
+                           static_cast<long double>(remembered.*(row.initial.value)) * row.initial.scale);
+    };
+    for (const RowSpec& spec_ : spec.inputs) {
+        InputRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
+        TParaLine& row = *InputRows.back();
+        const QString label = QString::fromUtf16(spec_.label);
+        const QString unit = QString::fromUtf16(spec_.unit);
+        switch (spec_.kind) {
+        case RowKind::rkEdit:
+            row.SetParaLineLabelText(label);
+            row.SetParaLineEditText(initialText(spec_));
+            row.SetUnitText(unit);
+            break;
+        case RowKind::rkMaterial:
+            row.SetParaLineLabelText(label);
+            row.SetMaterialItems(catalogue.MaterialNames);
+            row.SetMaterialIndex(remembered.LastMaterialIndex);
+            break;
+        case RowKind::rkCoefficient:
+            row.SetParaLineLabelText(label);
+            row.SetParaLineEditText(initialText(spec_));
+            row.SetUnitText(unit);
+            row.SetButtonText(QStringLiteral("oblicz h"));
+            row.SetGet_h_enabled(true);
+            break;
+        case RowKind::rkFlowRate:
+            row.SetParaLineLabelText(label);
+            row.SetParaLineEditText(initialText(spec_));
+            row.SetFlowRateItems(FlowRateUnits);
+            row.SetFlowRateIndex(remembered.LastFlowRateIndex);
+            row.SetUnitText(unit);
+            break;
+        case RowKind::rkMedium:
+            MediumRowIndex = int(InputRows.size()) - 1;
+            row.SetParaLineLabelText(label);
+            row.SetMediumItems(catalogue.MediumNames);
+            row.SetParaLineEditText(initialText(spec_));
+            row.SetUnitText(unit);
+            break;
+        default:
+            break;
+        }
+    }
+    for (const RowSpec& spec_ : spec.results) {
+        ResultRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
+        TParaLine& row = *ResultRows.back();
+        row.SetParaLineLabelText(QString::fromUtf16(spec_.label));
+        if (spec_.kind == RowKind::rkResult)
+            row.SetParaLineEditText(QString());
+        row.SetUnitText(QString::fromUtf16(spec_.unit));
+        if (spec_.kind == RowKind::rkResultChoice && spec.moveChoice)
+            row.SetMoveAlternative(60);
+    }
+    // The medium comes last: choosing it overwrites the rows that depend on it.
+    if (spec.mediumRow >= 0)
+        Input(spec.mediumRow).SetMediumIndex(remembered.LastMediumIndex);
+}
+
+bool CalculationWindow::RunCalculation() {
+    const Calculation calculation = CalculationFor(calculationType_);
+    return calculation && calculation(*this);
+}
+
+bool CalculationWindow::Button1Click() {
+    PrintEnabled = false;
+    try {
+        if (!RunCalculation())
+            return false;
+        const CalculationTypeSpec& spec = Spec();
+        if (spec.choiceTargetRow >= 0) {
+            Result(spec.choiceRow).SetAlternatives(AlternativeThicknesses);
+            Result(spec.choiceRow).SetAlternativeText(ChooseText);
+        }
+        PrintEnabled = true;
+        MarkResultsCurrent();
+        return true;
+    } catch (const AppError& error) {
+        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("blad obliczen! Error: ") + error.Message());
+        PrintEnabled = false;
+        return false;
+    }
+}
+
+void CalculationWindow::TntFormClose() {
+    RememberedValues& remembered = session_.Remembered;
+    using What = KeptValue::What;
+    for (const KeptValue& kept : Spec().kept) {
+        const TParaLine& row = Input(kept.row);
+        if (kept.what == What::Number) {
+            long double value = 0;
+            // A text that is no number (or no storable one) ends the keeping silently.
+            if (!TryTextToFloat(row.ParaLineEditText(), value))
+                break;
+            const long double scaled = value * kept.scale;
+            if (!(std::fabs(scaled) <= FLT_MAX))
+                break;
+            remembered.*(kept.value) = static_cast<float>(scaled);
+        } else if (kept.what == What::MaterialSelection) {
+            remembered.LastMaterialIndex = row.MaterialIndex();
+        } else if (kept.what == What::MediumSelection) {
+            remembered.LastMediumIndex = row.MediumIndex();
+        } else {
+            remembered.LastFlowRateIndex = row.FlowRateIndex();
+        }
+    }
+    InputRows.clear();
+    ResultRows.clear();
+    ResultLog.clear();
+    MediumRowIndex = -1;
+}
+
+void CalculationWindow::MarkResultsStale() {
+    for (const auto& row : ResultRows)
+        row->SetEditColor(1);
+}
+
+void CalculationWindow::MarkResultsCurrent() {
+    for (const auto& row : ResultRows)
+        row->SetEditColor(0);
+}
+
+void CalculationWindow::EditChanged(TParaLine& row) {
+    switch (row.Kind()) {
+    case RowKind::rkEdit:
+        MarkResultsStale();
+        break;
+    case RowKind::rkCoefficient:
+        // A typed h replaces the calculator's.
+        session_.CoeffFromCalculator = false;
+        break;
+    case RowKind::rkMedium:
+        if (row.MediumChosenOnce())
+            MarkResultsStale();
+        break;
+    default:
+        break;
+    }
+}
+
+void CalculationWindow::MaterialChosen(TParaLine& row) {
+    try {
+        if (row.MaterialText() == UserCoefficientMaterialName) {
+            if (const std::optional<float> lambda = prompts_.AskUserConductivity())
+                session_.Remembered.UserLambda = *lambda;
+        }
+    } catch (const AppError&) {
+    }
+    MarkResultsStale();
+}
+
+void CalculationWindow::FlowRateChosen(TParaLine&) { MarkResultsStale(); }
+
+void CalculationWindow::MediumChanged(TParaLine& row) {
+    try {
+        const int index = row.MediumIndex();
+        const auto& records = session_.Catalogue.MediumRecords;
+        if (index < 0 || std::size_t(index) >= records.size())
+            throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        const TMediumRecord& medium = records[std::size_t(index)];
+        const QString pattern = QStringLiteral("#0.00");
+        row.SetParaLineEditText(FormatFloat(pattern, medium.Density));
+        auto fill = [&](int offset, const char16_t* label, float value) {
+            TParaLine& dependent = Input(MediumRowIndex + offset);
+            if (dependent.ParaLineEditAvailable() && dependent.ParaLineLabelText() == QString::fromUtf16(label))
+                dependent.SetParaLineEditText(FormatFloat(pattern, value));
+        };
+        if (calculationType_ == 3 || calculationType_ == 4)
+            fill(1, u"Cieplo wlasciwe", medium.SpecificHeat);
+        if (calculationType_ == 4) {
+            fill(2, u"Temperatura zamarzania czynnika", medium.FreezingTemp);
+            fill(3, u"Entalpia", medium.LatentHeat);
+        }
+    } catch (const AppError& error) {
+        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
+    }
+    MarkResultsStale();
+}
+
+void CalculationWindow::AlternativeChosen(TParaLine& row) {
+    try {
+        const CalculationTypeSpec& spec = Spec();
+        if (spec.choiceTargetRow >= 0) {
+            Input(spec.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
+            RunCalculation();
+        }
+    } catch (const AppError&) {
+    }
+    MarkResultsCurrent();
+}
+
+void CalculationWindow::HButtonClicked(TParaLine&) {
+    const bool anyMaterial = std::any_of(InputRows.begin(), InputRows.end(), [](const auto& row) {
+        return row->ParaLineMaterialAvailable() && row->MaterialIndex() >= 0;
+    });
+    if (!anyMaterial) {
+        prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
+        return;
+    }
+    const CalculationTypeSpec& spec = Spec();
+    CoefficientCalculator calculator(*this);
+    calculator.Settings.outdoorOptionVisible = true;
+    if (spec.thicknessRow >= 0) {
+        long double thickness = 0;
+        if (TryTextToFloat(Input(spec.thicknessRow).ParaLineEditText(), thickness)) {
+            if (thickness != 0) {
+                calculator.Settings.claddingVisible = true;
+                session_.Remembered.Emissivity = 0.93f;
+            } else {
+                // A bare surface: no cladding, the metal's own emissivity.
+                calculator.Settings.outdoorOptionVisible = false;
+                calculator.Settings.claddingVisible = false;
+                session_.Remembered.Emissivity = session_.Catalogue.FeEmissivity;
+            }
+        }
+    }
+    prompts_.ShowCoefficientCalculator(calculator);
+    const bool claddingChosen = session_.CoeffFromCalculator && calculator.Settings.outdoor;
+    session_.CalculatorCladdingIndex = claddingChosen ? calculator.Settings.claddingIndex : -1;
+    try {
+        Input(spec.hRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
+    } catch (const AppError& error) {
+        prompts_.ShowMessage(MessageKind::Error,
+                             QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ") +
+                                 error.Message());
+    }
+    if (claddingChosen)
+        session_.CoeffFromCalculator = true;
+    MarkResultsStale();
+}
+
+} // namespace kelvara

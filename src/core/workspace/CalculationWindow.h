@@ -1,0 +1,61 @@
+#pragma once
+
+#include "CalculationTypes.h"
+#include "TParaLine.h"
+
+#include <QStringList>
+
+namespace kelvara {
+
+struct Session;
+class Prompts;
+
+// The calculation window without its widgets: the rows of the open type, the result log, the
+// state of the print button, and the reactions of the rows. A view shows it; the engine's
+// calculations read and write its rows.
+class CalculationWindow : public RowEvents {
+public:
+    CalculationWindow(Session& session, Prompts& prompts);
+
+    // Builds the rows of the session's calculation type, as showing the window does.
+    void TntFormShow();
+    // Runs the type's calculation; true on success. Refusals and failures have been reported.
+    bool Button1Click();
+    // Keeps the inputs in the session's remembered values and releases the rows.
+    void TntFormClose();
+
+    void MarkResultsStale();
+    void MarkResultsCurrent();
+
+    const CalculationTypeSpec& Spec() const { return CalculationTypeOf(calculationType_); }
+    int CalculationType() const { return calculationType_; }
+    TParaLine& Input(int i);
+    TParaLine& Result(int j);
+    Session& GetSession() { return session_; }
+    Prompts& GetPrompts() { return prompts_; }
+
+    TParas InputRows;
+    TResult ResultRows;
+    QStringList ResultLog;
+    int MediumRowIndex = -1;
+    bool CopyHeaderPending = false;
+    bool PrintEnabled = false; // Button3
+
+    // Row reactions.
+    void EditChanged(TParaLine& row) override;
+    void MaterialChosen(TParaLine& row) override;
+    void FlowRateChosen(TParaLine& row) override;
+    void MediumChanged(TParaLine& row) override;
+    void AlternativeChosen(TParaLine& row) override;
+    void HButtonClicked(TParaLine& row) override;
+
+private:
+    void BuildRows();
+    bool RunCalculation();
+
+    Session& session_;
+    Prompts& prompts_;
+    int calculationType_ = 0;
+};
+
+} // namespace kelvara
