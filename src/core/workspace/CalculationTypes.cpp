@@ -43,10 +43,10 @@ const RowSpec ReductionResult{u"Straty Q przez izolacje", X, u"%", {}};
 const RowSpec CostResult{u"koszty na godzine", X, u"€", {}};
 const RowSpec AlternativeResult{u"oblicz alternatywna grubosc izolacji", C, u"mm", {}};
 
-KeptValue Keep(int row, float R::*value, float scale = 1.0f) {
+KeptValue Keep(int row, float R::*value, long double scale = 1.0L) {
     return {row, K::Number, value, scale};
 }
-KeptValue KeepSelection(int row, K what) { return {row, what, nullptr, 1.0f}; }
+KeptValue KeepSelection(int row, K what) { return {row, what, nullptr, 1.0L}; }
 
 const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
     static const std::array<CalculationTypeSpec, CalculationTypeCount> table = {{
@@ -54,7 +54,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          {Ambient, Medium, Diameter, Material, HRow, Humidity},
          {DewPointResult, MinThicknessResult, SizeResult},
          3, 4, -1, -1, -1, -1, -1, false,
-         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
           Keep(4, &R::SurfaceCoeff), Keep(5, &R::RelativeHumidity),
           KeepSelection(3, K::MaterialSelection)},
          u"Jednym z glównych celów izolowania rur chlodniczych jest zabezpieczenie przed "
@@ -67,8 +67,8 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          {Ambient, Medium, Diameter, Thickness, Material, HRow},
          {LambdaResult, SurfaceTempResult},
          4, 5, 3, -1, -1, -1, -1, false,
-         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
-          Keep(3, &R::InsulationThickness, 0.001f), Keep(5, &R::SurfaceCoeff),
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
+          Keep(3, &R::InsulationThickness, 0.001L), Keep(5, &R::SurfaceCoeff),
           KeepSelection(4, K::MaterialSelection)},
          u"Jezeli zimne rury maja byc zabezpieczone przed kondensacja, temperatura ich "
          u"powierzchni jest  najistotniejsza wielkoscia. Jej wartosc ustala sie samoczynnie jako "
@@ -79,8 +79,8 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
           {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, u"#0.000"}}},
          {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
          5, 6, 3, -1, -1, 5, 3, true,
-         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001f),
-          Keep(3, &R::InsulationThickness, 0.001f), Keep(4, &R::PipeLength),
+         {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
+          Keep(3, &R::InsulationThickness, 0.001L), Keep(4, &R::PipeLength),
           Keep(6, &R::SurfaceCoeff), Keep(7, &R::EnergyCost),
           KeepSelection(5, K::MaterialSelection)},
          u"Nawet izolowane rury traca cieplo, jednak straty te sa niewielkie w porównaniu z "
@@ -95,7 +95,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          8, 9, 6, 2, 4, -1, -1, false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
           Keep(3, &R::MediumSpecificHeat), Keep(4, &R::FlowVelocity),
-          Keep(5, &R::PipeDiameter, 0.001f), Keep(6, &R::InsulationThickness, 0.001f),
+          Keep(5, &R::PipeDiameter, 0.001L), Keep(6, &R::InsulationThickness, 0.001L),
           Keep(7, &R::PipeLength), Keep(9, &R::SurfaceCoeff),
           KeepSelection(8, K::MaterialSelection), KeepSelection(2, K::MediumSelection),
           KeepSelection(4, K::FlowRateSelection)},
@@ -115,7 +115,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
           Keep(3, &R::MediumSpecificHeat), Keep(4, &R::MediumFreezingTemp),
           Keep(5, &R::MediumLatentHeat), Keep(6, &R::MaxFrozenShare),
-          Keep(7, &R::PipeDiameter, 0.001f), Keep(8, &R::InsulationThickness, 0.001f),
+          Keep(7, &R::PipeDiameter, 0.001L), Keep(8, &R::InsulationThickness, 0.001L),
           Keep(10, &R::SurfaceCoeff), KeepSelection(9, K::MaterialSelection),
           KeepSelection(2, K::MediumSelection)},
          u"W przypadku naglego odciecia przeplywu, temp.  medium stopniowo dostosuje sie do "
@@ -143,7 +143,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
          4, 5, 2, -1, -1, 5, 2, true,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
-          Keep(2, &R::InsulationThickness, 0.001f), Keep(3, &R::SheetArea),
+          Keep(2, &R::InsulationThickness, 0.001L), Keep(3, &R::SheetArea),
           Keep(5, &R::SurfaceCoeff), Keep(6, &R::EnergyCost),
           KeepSelection(4, K::MaterialSelection)},
          u"Nawet izolowane powierzchnie traca cieplo do otoczenia.Wprowadz wlasciwe dane i "
@@ -154,7 +154,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          {LambdaResult, SurfaceTempResult},
          3, 4, 2, -1, -1, -1, -1, false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
-          Keep(2, &R::InsulationThickness, 0.001f), Keep(4, &R::SurfaceCoeff),
+          Keep(2, &R::InsulationThickness, 0.001L), Keep(4, &R::SurfaceCoeff),
           KeepSelection(3, K::MaterialSelection)},
          u"Jezeli zimne kanaly maja byc zabezpieczone przed kondensacja, temperatura ich "
          u"powierzchni jest  najistotniejsza wielkoscia. Jej wartosc ustala sie samoczynnie jako "

@@ -30,7 +30,7 @@ struct KeptValue {
     int row;
     What what;
     float RememberedValues::*value = nullptr;
-    float scale = 1.0f;
+    long double scale = 1.0L;
 };
 
 // One of the eight calculations: its window caption, rows, row roles and help text.

@@ -8,6 +8,10 @@
 #include "shell/Prompts.h"
 #include "shell/Session.h"
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
 namespace kelvara {
 
 CalculationWindow::CalculationWindow(Session& session, Prompts& prompts)

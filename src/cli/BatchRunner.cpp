@@ -1,0 +1,204 @@
+#include "BatchRunner.h"
+
+#include "engine/Calculations.h"
+#include "engine/CoefficientCalculator.h"
+#include "shell/ConfigurationLoader.h"
+#include "shell/NumberText.h"
+#include "shell/Prompts.h"
+#include "shell/Session.h"
+#include "workspace/CalculationWindow.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+namespace kelvara {
+
+namespace {
+
+constexpr std::array<const char*, CalculationTypeCount> TypeNames = {
+    "pipe-condensation", "pipe-surface",     "pipe-heatloss", "pipe-temperature-drop",
+    "pipe-freezing",     "sheet-condensation", "sheet-heatloss", "sheet-surface"};
+
+// Collects what the calculations show; the user-conductivity entry answers from the case.
+class BatchPrompts : public Prompts {
+public:
+    void ShowMessage(MessageKind, const QString& text) override { messages.append(text); }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    std::optional<float> AskUserConductivity() override { return userLambda; }
+    void ShowCoefficientCalculator(CoefficientCalculator& calculator) override { calculator.Button2Click(); }
+
+    QStringList messages;
+    std::optional<float> userLambda;
+};
+
+void Append(std::string& sink, const QString& text) { sink += text.toStdString(); }
+
+void AppendLineMessage(std::string& err, int lineNumber, const QString& text) {
+    Append(err, QStringLiteral("line %1: %2\n").arg(lineNumber).arg(text));
+}
+
+// Fills row `row` from its field as the result log writes it.
+void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts, const Catalogues& catalogue,
+              int lineNumber, std::string& err) {
+    switch (row.Kind()) {
+    case RowKind::rkMaterial: {
+        if (field.startsWith(UserCoefficientMaterialName)) {
+            const QString number = field.mid(UserCoefficientMaterialName.size()).trimmed();
+            prompts.userLambda.reset();
+            long double lambda = 0;
+            if (!number.isEmpty()) {
+                if (TryTextToFloat(number, lambda) && std::fabs(lambda) <= FLT_MAX)
+                    prompts.userLambda = static_cast<float>(lambda);
+                else
+                    AppendLineMessage(err, lineNumber, QStringLiteral("Wprowadz wlasciwe dane"));
+            }
+            row.ChooseMaterial(int(catalogue.MaterialNames.size()) - 1);
+            return;
+        }
+        // The log writes a catalogue material as its name and one blank.
+        qsizetype index = field.isEmpty() ? -1 : catalogue.MaterialNames.indexOf(field);
+        if (index < 0 && field.endsWith(u' '))
+            index = catalogue.MaterialNames.indexOf(field.chopped(1));
+        if (index < 0 || field.chopped(field.endsWith(u' ') ? 1 : 0).isEmpty())
+            row.SetMaterialIndex(-1);
+        else
+            row.ChooseMaterial(int(index));
+        return;
+    }
+    case RowKind::rkFlowRate: {
+        const qsizetype open = field.lastIndexOf(u'[');
+        int unit = -1;
+        QString value = field;
+        if (open >= 0 && field.endsWith(u']')) {
+            unit = int(FlowRateUnits.indexOf(field.mid(open + 1, field.size() - open - 2)));
+            value = field.left(open);
+        }
+        row.SetParaLineEditText(value);
+        if (unit >= 0)
+            row.ChooseFlowRate(unit);
+        else
+            row.SetFlowRateIndex(-1);
+        return;
+    }
+    default:
+        row.SetParaLineEditText(field);
+        return;
+    }
+}
+
+} // namespace
+
+int ParseCalculationType(const QString& argument) {
+    bool ok = false;
+    const int number = argument.toInt(&ok);
+    if (ok)
+        return number >= 0 && number < CalculationTypeCount ? number : -1;
+    for (int i = 0; i < CalculationTypeCount; ++i)
+        if (argument == QLatin1String(TypeNames[std::size_t(i)]))
+            return i;
+    return -1;
+}
+
+QString CalculationTypeNames() {
+    QString names;
+    for (int i = 0; i < CalculationTypeCount; ++i)
+        names += QStringLiteral("  %1  %2%3\n")
+                     .arg(i)
+                     .arg(QLatin1String(TypeNames[std::size_t(i)]))
+                     .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
+    return names;
+}
+
+bool BatchSupportsType(int calculationType) { return CalculationFor(calculationType) != nullptr; }
+
+int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out, std::string& err) {
+    if (!BatchSupportsType(options.calculationType)) {
+        Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n").arg(options.calculationType));
+        return BatchUsageError;
+    }
+    Session configured;
+    {
+        BatchPrompts loadPrompts;
+        LoadConfiguration(configured, loadPrompts, options.dataDir + u'/' + ConfigurationFileName,
+                          options.dataDir, {});
+        if (!loadPrompts.messages.isEmpty()) {
+            Append(err, QStringLiteral("kelvara-cli: %1\n").arg(loadPrompts.messages.join(u'\n')));
+            return BatchUsageError;
+        }
+    }
+    configured.CalculationType = options.calculationType;
+    const CalculationTypeSpec& spec = CalculationTypeOf(options.calculationType);
+    const int inputCount = int(spec.inputs.size());
+    int resultFieldCount = 0;
+    for (const RowSpec& row : spec.results)
+        resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
+    const QString caption = QString::fromUtf16(spec.caption);
+
+    QString header;
+    {
+        BatchPrompts quiet;
+        CalculationWindow window(configured, quiet);
+        window.TntFormShow();
+        header = window.ResultLog.at(1);
+        if (options.header)
+            Append(out, window.ResultLog.at(0) + u'\n' + header + u'\n');
+    }
+
+    QString text = QString::fromUtf8(input);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(u'\n');
+    int exitCode = BatchOk;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const int lineNumber = int(n) + 1;
+        QString line = lines[n];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.endsWith(u'\t'))
+            line.chop(1);
+        // Empty lines and the heading lines of a copied result list carry no case.
+        if (line.isEmpty() || line == caption || line == header)
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() != inputCount && fields.size() != inputCount + resultFieldCount) {
+            Append(err, QStringLiteral("kelvara-cli: line %1: expected %2 fields, found %3\n")
+                            .arg(lineNumber)
+                            .arg(inputCount)
+                            .arg(fields.size()));
+            return BatchUsageError;
+        }
+
+        Session session;
+        session.Catalogue = configured.Catalogue;
+        session.CalculationType = options.calculationType;
+        BatchPrompts prompts;
+        CalculationWindow window(session, prompts);
+        window.TntFormShow();
+        for (int i = 0; i < inputCount; ++i)
+            SetField(window.Input(i), fields[i], prompts, session.Catalogue, lineNumber, err);
+        prompts.messages.clear(); // filling the rows is not the calculation's doing
+        const bool ok = window.Button1Click();
+        QStringList notes = prompts.messages;
+        if (!ok && !notes.isEmpty()) {
+            const QString stopping = notes.takeLast();
+            for (const QString& note : notes)
+                AppendLineMessage(err, lineNumber, note);
+            Append(out, QStringLiteral("! ") + stopping + u'\n');
+            exitCode = BatchCaseRefused;
+            continue;
+        }
+        for (const QString& note : notes)
+            AppendLineMessage(err, lineNumber, note);
+        if (!ok) {
+            Append(out, QStringLiteral("! \n"));
+            exitCode = BatchCaseRefused;
+            continue;
+        }
+        Append(out, window.ResultLog.last() + u'\n');
+    }
+    return exitCode;
+}
+
+} // namespace kelvara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+
+namespace kelvara {
+
+struct BatchOptions {
+    QString dataDir;
+    bool header = false;
+    int calculationType = -1;
+};
+
+// Exit codes of the batch tool.
+enum BatchExit { BatchOk = 0, BatchCaseRefused = 1, BatchUsageError = 2 };
+
+// Parses a type argument: a number 0 to 7 or a name such as "pipe-heatloss"; -1 otherwise.
+int ParseCalculationType(const QString& argument);
+QString CalculationTypeNames();
+// Whether the batch tool can run that type yet.
+bool BatchSupportsType(int calculationType);
+
+// Runs one calculation per input line; appends UTF-8 text to out and err, returns the exit code.
+int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out, std::string& err);
+
+} // namespace kelvara

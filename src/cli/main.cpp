@@ -1,0 +1,75 @@
+#include "BatchRunner.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+QString Usage() {
+    return QStringLiteral(
+               "Usage: kelvara-cli [--data-dir DIR] [--header] TYPE < cases.tsv\n"
+               "\n"
+               "Runs one Kelvara calculation per input line and prints its result-log line.\n"
+               "Fields are the input rows of the type, TAB-separated, written as the result log\n"
+               "writes them (material \"name\" or \"wspólczynnik k 0.0400\", flow \"1[m/s]\"); a\n"
+               "whole copied result line (inputs and results) is accepted too. A refused case\n"
+               "prints \"! \" and the message; other messages go to standard error.\n"
+               "\n"
+               "  --data-dir DIR  read Kelvara.ini from DIR (default: the program's folder)\n"
+               "  --header        print the caption and the column labels first\n"
+               "\n"
+               "Exit status: 0 all cases calculated, 1 a case refused or failed, 2 usage,\n"
+               "input-shape or configuration error.\n"
+               "\n"
+               "TYPE:\n") +
+           kelvara::CalculationTypeNames();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    kelvara::BatchOptions options;
+    options.dataDir = QCoreApplication::applicationDirPath();
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    QString type;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            Write(stdout, Usage().toStdString());
+            return kelvara::BatchOk;
+        }
+        if (arg == QLatin1String("--header")) {
+            options.header = true;
+        } else if (arg == QLatin1String("--data-dir") && i + 1 < args.size()) {
+            options.dataDir = args[++i];
+        } else if (type.isEmpty() && !arg.startsWith(u'-')) {
+            type = arg;
+        } else {
+            Write(stderr, QStringLiteral("kelvara-cli: unexpected argument '%1'\n\n").arg(arg).toStdString());
+            Write(stderr, Usage().toStdString());
+            return kelvara::BatchUsageError;
+        }
+    }
+    options.calculationType = kelvara::ParseCalculationType(type);
+    if (options.calculationType < 0) {
+        Write(stderr, (type.isEmpty() ? QStringLiteral("kelvara-cli: no calculation type given\n\n")
+                                      : QStringLiteral("kelvara-cli: unknown calculation type '%1'\n\n").arg(type))
+                          .toStdString());
+        Write(stderr, Usage().toStdString());
+        return kelvara::BatchUsageError;
+    }
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        Write(stderr, "kelvara-cli: cannot read standard input\n");
+        return kelvara::BatchUsageError;
+    }
+    std::string out, err;
+    const int code = kelvara::RunBatch(options, in.readAll(), out, err);
+    Write(stdout, out);
+    Write(stderr, err);
+    return code;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "RecordingPrompts.h"
+#include "TestCatalogue.h"
+#include "workspace/CalculationWindow.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kelvara::test {
+
+// A calculation window of one type over the small catalogue, with recorded prompts.
+class WindowFixture : public testing::Test {
+protected:
+    void Open(int type) {
+        session.CalculationType = type;
+        window = std::make_unique<CalculationWindow>(session, prompts);
+        window->TntFormShow();
+    }
+    // Types the texts into the edit rows, in order; an empty entry leaves a row alone.
+    void Type(const QStringList& texts) {
+        for (int i = 0; i < int(texts.size()); ++i)
+            if (!texts[i].isNull() && window->Input(i).ParaLineEditAvailable())
+                window->Input(i).SetParaLineEditText(texts[i]);
+    }
+    QStringList Results() const {
+        QStringList texts;
+        for (const auto& row : window->ResultRows)
+            texts.append(row->ParaLineEditText());
+        return texts;
+    }
+
+    Session session = SessionWithSmallCatalogue();
+    RecordingPrompts prompts;
+    std::unique_ptr<CalculationWindow> window;
+};
+
+} // namespace kelvara::test
