@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     kelvara::KelvaraApplication::setApplicationName(QStringLiteral("Kelvara"));
     kelvara::Session session;
     kelvara::GuiPrompts prompts;
-    kelvara::Tfrm_Main mainWindow(session, prompts, kelvara::KelvaraApplication::applicationDirPath());
+    kelvara::Tfrm_Main mainWindow(session, prompts,
+                                  kelvara::KelvaraApplication::applicationDirPath());
     prompts.SetParent(&mainWindow);
     mainWindow.show();
     return kelvara::KelvaraApplication::exec();

@@ -18,7 +18,7 @@ namespace kelvara {
 namespace {
 
 constexpr std::array<const char*, CalculationTypeCount> TypeNames = {
-    "pipe-condensation", "pipe-surface",     "pipe-heatloss", "pipe-temperature-drop",
+    "pipe-condensation", "pipe-surface",       "pipe-heatloss",  "pipe-temperature-drop",
     "pipe-freezing",     "sheet-condensation", "sheet-heatloss", "sheet-surface"};
 
 // Collects what the calculations show; the user-conductivity entry answers from the case.
@@ -27,21 +27,25 @@ public:
     void ShowMessage(MessageKind, const QString& text) override { messages.append(text); }
     bool AskYesNo(const QString&, const QString&) override { return false; }
     std::optional<float> AskUserConductivity() override { return userLambda; }
-    void ShowCoefficientCalculator(CoefficientCalculator& calculator) override { calculator.Button2Click(); }
+    void ShowCoefficientCalculator(CoefficientCalculator& calculator) override {
+        calculator.Button2Click();
+    }
 
     QStringList messages;
     std::optional<float> userLambda;
 };
 
-void Append(std::string& sink, const QString& text) { sink += text.toStdString(); }
+void Append(std::string& sink, const QString& text) {
+    sink += text.toStdString();
+}
 
 void AppendLineMessage(std::string& err, int lineNumber, const QString& text) {
     Append(err, QStringLiteral("line %1: %2\n").arg(lineNumber).arg(text));
 }
 
 // Fills row `row` from its field as the result log writes it.
-void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts, const Catalogues& catalogue,
-              int lineNumber, std::string& err) {
+void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
+              const Catalogues& catalogue, int lineNumber, std::string& err) {
     switch (row.Kind()) {
     case RowKind::rkMaterial: {
         if (field.startsWith(UserCoefficientMaterialName)) {
@@ -104,18 +108,23 @@ int ParseCalculationType(const QString& argument) {
 QString CalculationTypeNames() {
     QString names;
     for (int i = 0; i < CalculationTypeCount; ++i)
-        names += QStringLiteral("  %1  %2%3\n")
-                     .arg(i)
-                     .arg(QLatin1String(TypeNames[std::size_t(i)]))
-                     .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
+        names +=
+            QStringLiteral("  %1  %2%3\n")
+                .arg(i)
+                .arg(QLatin1String(TypeNames[std::size_t(i)]))
+                .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
     return names;
 }
 
-bool BatchSupportsType(int calculationType) { return CalculationFor(calculationType) != nullptr; }
+bool BatchSupportsType(int calculationType) {
+    return CalculationFor(calculationType) != nullptr;
+}
 
-int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out, std::string& err) {
+int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out,
+             std::string& err) {
     if (!BatchSupportsType(options.calculationType)) {
-        Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n").arg(options.calculationType));
+        Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n")
+                        .arg(options.calculationType));
         return BatchUsageError;
     }
     Session configured;

@@ -22,6 +22,7 @@ QString CalculationTypeNames();
 bool BatchSupportsType(int calculationType);
 
 // Runs one calculation per input line; appends UTF-8 text to out and err, returns the exit code.
-int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out, std::string& err);
+int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out,
+             std::string& err);
 
 } // namespace kelvara

@@ -6,7 +6,9 @@
 
 namespace {
 
-void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+void Write(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
 
 QString Usage() {
     return QStringLiteral(
@@ -49,16 +51,20 @@ int main(int argc, char** argv) {
         } else if (type.isEmpty() && !arg.startsWith(u'-')) {
             type = arg;
         } else {
-            Write(stderr, QStringLiteral("kelvara-cli: unexpected argument '%1'\n\n").arg(arg).toStdString());
+            Write(
+                stderr,
+                QStringLiteral("kelvara-cli: unexpected argument '%1'\n\n").arg(arg).toStdString());
             Write(stderr, Usage().toStdString());
             return kelvara::BatchUsageError;
         }
     }
     options.calculationType = kelvara::ParseCalculationType(type);
     if (options.calculationType < 0) {
-        Write(stderr, (type.isEmpty() ? QStringLiteral("kelvara-cli: no calculation type given\n\n")
-                                      : QStringLiteral("kelvara-cli: unknown calculation type '%1'\n\n").arg(type))
-                          .toStdString());
+        Write(stderr,
+              (type.isEmpty()
+                   ? QStringLiteral("kelvara-cli: no calculation type given\n\n")
+                   : QStringLiteral("kelvara-cli: unknown calculation type '%1'\n\n").arg(type))
+                  .toStdString());
         Write(stderr, Usage().toStdString());
         return kelvara::BatchUsageError;
     }

@@ -31,7 +31,8 @@ CliRun RunCli(const QStringList& args, const QByteArray& input) {
 }
 
 // What a user gets in the program for the same inputs: the log line, or the last message.
-QString InProgram(const QStringList& fields, const QString& material, std::optional<float> userLambda) {
+QString InProgram(const QStringList& fields, const QString& material,
+                  std::optional<float> userLambda) {
     Session session;
     test::RecordingPrompts prompts;
     LoadConfiguration(session, prompts, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
@@ -53,7 +54,7 @@ QString InProgram(const QStringList& fields, const QString& material, std::optio
 
 struct Case {
     const char* name;
-    const char* line;    // as fed to the tool
+    const char* line;     // as fed to the tool
     const char* material; // as chosen in the program
     float userLambda;     // 0: none typed
 };
@@ -65,23 +66,29 @@ TEST_P(BatchMatchesTheProgram, FieldForField) {
     const QString line = QString::fromUtf8(c.line);
     const CliRun run = RunCli({QStringLiteral("pipe-heatloss")}, line.toUtf8() + '\n');
     QStringList fields = line.split(u'\t');
-    const QString expected = InProgram(fields, QString::fromUtf8(c.material),
-                                       c.userLambda > 0 ? std::optional<float>(c.userLambda) : std::nullopt);
+    const QString expected =
+        InProgram(fields, QString::fromUtf8(c.material),
+                  c.userLambda > 0 ? std::optional<float>(c.userLambda) : std::nullopt);
     EXPECT_EQ(run.out, expected + u'\n');
-    EXPECT_EQ(run.exitCode, expected.startsWith(QStringLiteral("! ")) ? 1 : 0) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, expected.startsWith(QStringLiteral("! ")) ? 1 : 0)
+        << run.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PipeHeatLoss, BatchMatchesTheProgram,
     testing::Values(
-        Case{"Insulated", "25\t-5\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex \t9\t0.5", "Kauczuk syntetyczny KV-Flex", 0},
+        Case{"Insulated", "25\t-5\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex \t9\t0.5",
+             "Kauczuk syntetyczny KV-Flex", 0},
         Case{"NameWithoutBlank", "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t0.5", "Pianka PIR", 0},
         Case{"Bare", "25\t-5\t25.4\t0\t1\tPianka PIR\t9\t0.5", "Pianka PIR", 0},
-        Case{"HotMedium", "20\t90\t33.7\t30\t10\tWelna mineralna (otuliny) \t7\t0.45", "Welna mineralna (otuliny)", 0},
-        Case{"UserConductivity", "25\t-5\t25.4\t20\t1\twspólczynnik k 0.0400\t9\t0.5", "wspólczynnik k", 0.04f},
+        Case{"HotMedium", "20\t90\t33.7\t30\t10\tWelna mineralna (otuliny) \t7\t0.45",
+             "Welna mineralna (otuliny)", 0},
+        Case{"UserConductivity", "25\t-5\t25.4\t20\t1\twspólczynnik k 0.0400\t9\t0.5",
+             "wspólczynnik k", 0.04f},
         Case{"NoMaterial", "25\t-5\t25.4\t20\t1\t\t9\t0.5", "", 0},
         Case{"UnknownMaterial", "25\t-5\t25.4\t20\t1\tBeton\t9\t0.5", "Beton", 0},
-        Case{"TooHot", "25\t120\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex\t9\t0.5", "Kauczuk syntetyczny KV-Flex", 0},
+        Case{"TooHot", "25\t120\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex\t9\t0.5",
+             "Kauczuk syntetyczny KV-Flex", 0},
         Case{"ThinPipe", "25\t-5\t0.9\t20\t1\tPianka PIR\t9\t0.5", "Pianka PIR", 0},
         Case{"PriceTooHigh", "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t1000001", "Pianka PIR", 0},
         Case{"NotANumber", "25\t-5\t25,4\t2O\t1\tPianka PIR\t9\t0.5", "Pianka PIR", 0}),
@@ -89,21 +96,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BatchTool, WarningsGoToStandardErrorWithTheLine) {
     const CliRun run = RunCli({QStringLiteral("2")},
-                           "\n25\t-60\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex\t9\t0.5\r\n"
-                           "25\t-5\t25.4\t20\t1\twspólczynnik k abc\t9\t0.5\t\n");
+                              "\n25\t-60\t25.4\t20\t1\tKauczuk syntetyczny KV-Flex\t9\t0.5\r\n"
+                              "25\t-5\t25.4\t20\t1\twspólczynnik k abc\t9\t0.5\t\n");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.count(u'\n'), 2);
     EXPECT_TRUE(run.out.split(u'\n')[1].contains(QStringLiteral("\twspólczynnik k 0.0360\t")));
-    EXPECT_EQ(run.err, QStringLiteral("line 2: Temperatura medium jest za niska dla wybranego materialu \n"
-                                      "line 3: Wprowadz wlasciwe dane\n"));
+    EXPECT_EQ(run.err,
+              QStringLiteral("line 2: Temperatura medium jest za niska dla wybranego materialu \n"
+                             "line 3: Wprowadz wlasciwe dane\n"));
 }
 
 TEST(BatchTool, CopiedResultListFeedsBack) {
     const CliRun first = RunCli({QStringLiteral("--header"), QStringLiteral("pipe-heatloss")},
-                             "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t0.5\n");
+                                "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t0.5\n");
     ASSERT_EQ(first.exitCode, 0);
-    EXPECT_TRUE(first.out.startsWith(QStringLiteral("Obliczanie strat ciepla w rurociagu\nTemp otoczenia\t")));
-    const CliRun again = RunCli({QStringLiteral("--header"), QStringLiteral("pipe-heatloss")}, first.out.toUtf8());
+    EXPECT_TRUE(first.out.startsWith(
+        QStringLiteral("Obliczanie strat ciepla w rurociagu\nTemp otoczenia\t")));
+    const CliRun again =
+        RunCli({QStringLiteral("--header"), QStringLiteral("pipe-heatloss")}, first.out.toUtf8());
     EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
     EXPECT_EQ(again.out, first.out);
 }
@@ -115,7 +125,8 @@ TEST(BatchTool, UsageAndShapeErrors) {
     const CliRun help = RunCli({QStringLiteral("--help")}, {});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: kelvara-cli")));
-    const CliRun shape = RunCli({QStringLiteral("pipe-heatloss")}, "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t0.5\n25\t-5\n");
+    const CliRun shape = RunCli({QStringLiteral("pipe-heatloss")},
+                                "25\t-5\t25.4\t20\t1\tPianka PIR\t9\t0.5\n25\t-5\n");
     EXPECT_EQ(shape.exitCode, 2);
     EXPECT_EQ(shape.out.count(u'\n'), 1);
     EXPECT_TRUE(shape.err.contains(QStringLiteral("line 2")));
@@ -127,9 +138,11 @@ TEST(BatchTool, ConfigurationFailureEndsTheRun) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Material]\nMat1=A;x;0;0;1\n");
     ini.close();
-    const CliRun run = RunCli({QStringLiteral("--data-dir"), dir.path(), QStringLiteral("2")}, "25\n");
+    const CliRun run =
+        RunCli({QStringLiteral("--data-dir"), dir.path(), QStringLiteral("2")}, "25\n");
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("blad wczytywania Inifile! Error: 'x' is not a valid floating point value")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral(
+        "blad wczytywania Inifile! Error: 'x' is not a valid floating point value")));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
+#include "shell/Tfrm_Main.h"
 #include "ModalAnswerer.h"
 #include "QtPrinters.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
-#include "shell/Tfrm_Main.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,7 +17,9 @@ using namespace kelvara;
 
 namespace {
 
-QString DataDir() { return QStringLiteral(KELVARA_TEST_DATA_DIR); }
+QString DataDir() {
+    return QStringLiteral(KELVARA_TEST_DATA_DIR);
+}
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -60,7 +62,8 @@ TEST_F(MainWindowTest, ShowsItsTexts) {
     Open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Kelvara 5"));
     EXPECT_EQ(Find<QLabel>("Label1")->text(), QStringLiteral("Kelvara  5.0"));
-    EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    EXPECT_EQ(Find<QLabel>("Label2")->text(),
+              QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     EXPECT_EQ(Find<QGroupBox>("GroupBox1")->title(), QStringLiteral("Rurociagi"));
     EXPECT_EQ(Find<QGroupBox>("GroupBox2")->title(), QStringLiteral("Plyty"));
     EXPECT_EQ(Find<QGroupBox>("GroupBox3")->title(), QStringLiteral("sprawdz"));
@@ -154,7 +157,9 @@ TEST_F(MainWindowTest, WrongConfigurationIsReportedAndTheWindowStillOpens) {
     test::SeenMessage seen;
     test::AnswerMessageBox(QMessageBox::Ok, &seen);
     Open(dir.path());
-    EXPECT_EQ(seen.text, QStringLiteral("blad wczytywania Inifile! Error: 'x' is not a valid floating point value"));
+    EXPECT_EQ(
+        seen.text,
+        QStringLiteral("blad wczytywania Inifile! Error: 'x' is not a valid floating point value"));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Find<QLabel>("Image1")->pixmap().isNull());
 }

@@ -24,15 +24,16 @@ bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient
     const Session& s = w.GetSession();
     const float maxTemp = MaterialMaxTemp(s, material);
     if (maxTemp < ambient || maxTemp < medium) {
-        w.GetPrompts().ShowMessage(
-            MessageKind::Plain,
-            QStringLiteral("temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"));
+        w.GetPrompts().ShowMessage(MessageKind::Plain,
+                                   QStringLiteral("temperatura otoczenia jest za wysoka dla "
+                                                  "wybranego materialu, obliczenia przerwane"));
         return false;
     }
     const float minTemp = MaterialMinTemp(s, material);
     if (minTemp > ambient || minTemp > medium)
-        w.GetPrompts().ShowMessage(MessageKind::Plain,
-                                   QStringLiteral("Temperatura medium jest za niska dla wybranego materialu "));
+        w.GetPrompts().ShowMessage(
+            MessageKind::Plain,
+            QStringLiteral("Temperatura medium jest za niska dla wybranego materialu "));
     return true;
 }
 
@@ -54,11 +55,13 @@ float Conductivity(CalculationWindow& w, int materialRow, int material, float am
         return s.Remembered.UserLambda;
     }
     userLambdaText.clear();
-    return MaterialConductivity(s, fp::Store((static_cast<long double>(ambient) + medium) * 0.5L), material);
+    return MaterialConductivity(s, fp::Store((static_cast<long double>(ambient) + medium) * 0.5L),
+                                material);
 }
 
 void AppendLogLine(CalculationWindow& w, int materialRow, const QString& userLambdaText,
-                   const std::initializer_list<int>& inputRows, const std::initializer_list<int>& resultRows) {
+                   const std::initializer_list<int>& inputRows,
+                   const std::initializer_list<int>& resultRows) {
     QString line;
     for (int i : inputRows) {
         line += i == materialRow ? w.Input(i).MaterialText() + u' ' + userLambdaText

@@ -37,7 +37,8 @@ float Conductivity(CalculationWindow& w, int materialRow, int material, float am
 // Appends the log line: every input row's text (the material row as its text, a blank and
 // userLambdaText), then every result row given, each followed by a TAB.
 void AppendLogLine(CalculationWindow& w, int materialRow, const QString& userLambdaText,
-                   const std::initializer_list<int>& inputRows, const std::initializer_list<int>& resultRows);
+                   const std::initializer_list<int>& inputRows,
+                   const std::initializer_list<int>& resultRows);
 
 void WriteResult(CalculationWindow& w, int row, const QString& pattern, long double value);
 

@@ -32,7 +32,8 @@ constexpr std::array<InputRowsOfType, 8> CalculatorInputs = {{
 }};
 
 const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
-const QString NoH = QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ");
+const QString NoH =
+    QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ");
 
 float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
     return Store(TextToFloat(w.Input(row).ParaLineEditText()) * scale);
@@ -40,14 +41,17 @@ float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
 
 } // namespace
 
-bool CoefficientCalculator::IsSheet() const { return window_.CalculationType() > 4; }
+bool CoefficientCalculator::IsSheet() const {
+    return window_.CalculationType() > 4;
+}
 
 void CoefficientCalculator::TntFormShow() {
     Session& s = window_.GetSession();
     Settings.sheetDimensionVisible = false;
     if (IsSheet()) {
         Settings.orientationVisible = false;
-        Settings.sheetDimensionText = FormatFloat(QStringLiteral("#0.00"), s.Remembered.SheetDimension);
+        Settings.sheetDimensionText =
+            FormatFloat(QStringLiteral("#0.00"), s.Remembered.SheetDimension);
         Settings.sheetDimensionVisible = true;
     }
     s.CoeffFromCalculator = false;
@@ -108,7 +112,8 @@ CoefficientCalculator::Outcome CoefficientCalculator::TntComboBox1Change(int ind
         failure = QStringLiteral("wartosc e = zero!");
     if (!failure.isEmpty()) {
         window_.GetPrompts().ShowMessage(
-            MessageKind::Error, QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ") + failure);
+            MessageKind::Error,
+            QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ") + failure);
         Settings.emissivityText = FormatFloat(QStringLiteral("#0.00"), s.Remembered.Emissivity);
         return Outcome::Closed;
     }
@@ -139,8 +144,10 @@ CoefficientCalculator::Outcome CoefficientCalculator::Button1Click() {
         long double dimension = 0;
         if (IsSheet() && Settings.sheetDimensionVisible &&
             !(TryTextToFloat(Settings.sheetDimensionText, dimension) && dimension > 0)) {
-            prompts.ShowMessage(MessageKind::Plain,
-                                QStringLiteral("nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!"));
+            prompts.ShowMessage(
+                MessageKind::Plain,
+                QStringLiteral(
+                    "nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!"));
             s.Remembered.SurfaceCoeff = 0;
             return Outcome::StayOpen;
         }
@@ -161,10 +168,18 @@ void CoefficientCalculator::Button2Click() {
     Settings.claddingIndex = -1;
 }
 
-CoefficientCalculator::Outcome CoefficientCalculator::InsidePipeCoefficient() { return Compute(Case::InsidePipe); }
-CoefficientCalculator::Outcome CoefficientCalculator::OutsidePipeCoefficient() { return Compute(Case::OutsidePipe); }
-CoefficientCalculator::Outcome CoefficientCalculator::InsideSheetCoefficient() { return Compute(Case::InsideSheet); }
-CoefficientCalculator::Outcome CoefficientCalculator::OutsideSheetCoefficient() { return Compute(Case::OutsideSheet); }
+CoefficientCalculator::Outcome CoefficientCalculator::InsidePipeCoefficient() {
+    return Compute(Case::InsidePipe);
+}
+CoefficientCalculator::Outcome CoefficientCalculator::OutsidePipeCoefficient() {
+    return Compute(Case::OutsidePipe);
+}
+CoefficientCalculator::Outcome CoefficientCalculator::InsideSheetCoefficient() {
+    return Compute(Case::InsideSheet);
+}
+CoefficientCalculator::Outcome CoefficientCalculator::OutsideSheetCoefficient() {
+    return Compute(Case::OutsideSheet);
+}
 
 CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
     Session& session = window_.GetSession();
@@ -241,8 +256,10 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
         auto iterate = [&] {
             const float outer = sheet ? 0.0f : Store(diameter + 2.0L * thickness);
             for (int step = 0; step < 21; ++step) {
-                const float k = sheet ? LayerConductance(session, tm, surface, thickness, 0, material, FlatLayer)
-                                      : LayerConductance(session, tm, surface, diameter, outer, material, PipeLayer);
+                const float k = sheet ? LayerConductance(session, tm, surface, thickness, 0,
+                                                         material, FlatLayer)
+                                      : LayerConductance(session, tm, surface, diameter, outer,
+                                                         material, PipeLayer);
                 h = SurfaceCoefficient(surface, ta, emissivity, dimension, wind, mode);
                 surface = sheet ? SurfaceTemperature(tm, ta, k, h, 0, FlatLayer)
                                 : SurfaceTemperature(tm, ta, k, h, outer, PipeLayer);
@@ -255,8 +272,10 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
             if (dew >= tm) {
                 for (int round = 0; round < 10; ++round) {
                     dew = DewPoint(ta, humidity);
-                    thickness = sheet ? RequiredThickness(session, tm, ta, 0, h, dew, material, FlatLayer)
-                                      : RequiredThickness(session, tm, ta, diameter, h, dew, material, PipeLayer);
+                    thickness =
+                        sheet ? RequiredThickness(session, tm, ta, 0, h, dew, material, FlatLayer)
+                              : RequiredThickness(session, tm, ta, diameter, h, dew, material,
+                                                  PipeLayer);
                     if (!sheet)
                         dimension = Store(diameter + 2.0L * thickness);
                     surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
@@ -264,16 +283,19 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
                 }
             } else {
                 const float dewRemembered = DewPoint(ta, session.Remembered.RelativeHumidity);
-                const long double mean = (static_cast<long double>(ta) + dewRemembered) * 0.5L + 273.15L;
+                const long double mean =
+                    (static_cast<long double>(ta) + dewRemembered) * 0.5L + 273.15L;
                 h = Store(2.268e-7L * emissivity * mean * mean * mean +
-                          1.74L * fp::Pow(static_cast<long double>(ta) - dewRemembered, 1.0L / 3.0L));
+                          1.74L *
+                              fp::Pow(static_cast<long double>(ta) - dewRemembered, 1.0L / 3.0L));
             }
         }
         session.Remembered.SurfaceCoeff = h;
         if (session.Catalogue.ShowSurfaceTemp)
-            prompts.ShowMessage(MessageKind::Plain, QStringLiteral("Temperatura powierzchni: ") +
-                                                        FormatFloat(QStringLiteral("#0.0"), surface) +
-                                                        QStringLiteral("°C"));
+            prompts.ShowMessage(MessageKind::Plain,
+                                QStringLiteral("Temperatura powierzchni: ") +
+                                    FormatFloat(QStringLiteral("#0.0"), surface) +
+                                    QStringLiteral("°C"));
     } catch (const AppError&) {
     }
     return Outcome::Closed;
@@ -298,7 +320,8 @@ float AutoSurfaceCoefficient(CalculationWindow& window) {
         CoefficientCalculator hidden(window);
         hidden.Settings.outdoor = false;
         hidden.Settings.horizontal = true;
-        hidden.Settings.emissivityText = FormatFloat(QStringLiteral("#0.00"), session.Catalogue.FeEmissivity);
+        hidden.Settings.emissivityText =
+            FormatFloat(QStringLiteral("#0.00"), session.Catalogue.FeEmissivity);
         hidden.Button1Click();
     } catch (const AppError&) {
     }

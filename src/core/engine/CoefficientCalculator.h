@@ -11,13 +11,13 @@ class CalculationWindow;
 // The state of the surface-coefficient calculator's fields. The window edits it; the hidden
 // automatic run fills it itself.
 struct CoefficientSettings {
-    bool outdoor = false;        // TntRadioButton2 checked, else TntRadioButton1
-    bool horizontal = true;      // TntRadioButton4 checked, else TntRadioButton3
-    QString emissivityText;      // TntEdit1
-    QString windText = QStringLiteral("0");            // TntEdit2
-    QString sheetDimensionText = QStringLiteral("1");  // TntEdit3
-    bool sheetDimensionVisible = true;                 // TntEdit3 and TntLabel6
-    int claddingIndex = -1;                            // TntComboBox1, -1 shows "wybierz"
+    bool outdoor = false;                   // TntRadioButton2 checked, else TntRadioButton1
+    bool horizontal = true;                 // TntRadioButton4 checked, else TntRadioButton3
+    QString emissivityText;                 // TntEdit1
+    QString windText = QStringLiteral("0"); // TntEdit2
+    QString sheetDimensionText = QStringLiteral("1"); // TntEdit3
+    bool sheetDimensionVisible = true;                // TntEdit3 and TntLabel6
+    int claddingIndex = -1;                           // TntComboBox1, -1 shows "wybierz"
     // What the caller lets the user see.
     bool outdoorOptionVisible = true; // TntRadioButton2
     bool claddingVisible = true;      // TntComboBox1 and TntLabel5

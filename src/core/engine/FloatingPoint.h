@@ -14,7 +14,9 @@ namespace kelvara::fp {
 [[noreturn]] inline void RaiseInvalid() {
     throw AppError(QStringLiteral("Invalid floating point operation"));
 }
-[[noreturn]] inline void RaiseOverflow() { throw AppError(QStringLiteral("Floating point overflow")); }
+[[noreturn]] inline void RaiseOverflow() {
+    throw AppError(QStringLiteral("Floating point overflow"));
+}
 
 inline long double Checked(long double v) {
     if (std::isnan(v))

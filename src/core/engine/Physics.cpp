@@ -112,13 +112,17 @@ float RequiredThickness(const Session& session, float mediumTemp, float ambientT
     for (int step = 0; step < 10; ++step) {
         if (geometry < FlatLayer) {
             const float o1 = Store(d + 2.0L * s1), o2 = Store(d + 2.0L * s2);
-            const float c1 = LayerConductance(session, mediumTemp, y1, pipeDiameter, o1, materialIndex, geometry);
-            const float c2 = LayerConductance(session, mediumTemp, y2, pipeDiameter, o2, materialIndex, geometry);
+            const float c1 = LayerConductance(session, mediumTemp, y1, pipeDiameter, o1,
+                                              materialIndex, geometry);
+            const float c2 = LayerConductance(session, mediumTemp, y2, pipeDiameter, o2,
+                                              materialIndex, geometry);
             y1 = SurfaceTemperature(mediumTemp, ambientTemp, c1, h, o1, geometry);
             y2 = SurfaceTemperature(mediumTemp, ambientTemp, c2, h, o2, geometry);
         } else {
-            const float c1 = LayerConductance(session, mediumTemp, y1, s1, 0, materialIndex, geometry);
-            const float c2 = LayerConductance(session, mediumTemp, y2, s2, 0, materialIndex, geometry);
+            const float c1 =
+                LayerConductance(session, mediumTemp, y1, s1, 0, materialIndex, geometry);
+            const float c2 =
+                LayerConductance(session, mediumTemp, y2, s2, 0, materialIndex, geometry);
             y1 = SurfaceTemperature(mediumTemp, ambientTemp, c1, h, 0, geometry);
             y2 = SurfaceTemperature(mediumTemp, ambientTemp, c2, h, 0, geometry);
         }

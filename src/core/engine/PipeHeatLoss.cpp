@@ -40,7 +40,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
     if (!s.CoeffFromCalculator && thickness == 0) {
         try {
             h = AutoSurfaceCoefficient(w);
-            w.Input(HRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
+            w.Input(HRow).SetParaLineEditText(
+                FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
         } catch (const AppError&) {
         }
     }
@@ -49,7 +50,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
     const bool coeffWasFromCalculator = s.CoeffFromCalculator;
     w.Input(Thickness).SetParaLineEditText(QStringLiteral("0"));
     const float bareH = AutoSurfaceCoefficient(w);
-    w.Input(Thickness).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
+    w.Input(Thickness).SetParaLineEditText(
+        FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
     s.Remembered.SurfaceCoeff = h;
     if (!coeffWasFromCalculator)
         s.CoeffFromCalculator = false;
@@ -66,7 +68,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
     const float k = Store(Div(1.0L, insulation + surface));
     WriteResult(w, 1, QStringLiteral("#########0.000"), k);
 
-    const float q = Store(static_cast<long double>(k) * length * (static_cast<long double>(ta) - tm));
+    const float q =
+        Store(static_cast<long double>(k) * length * (static_cast<long double>(ta) - tm));
     WriteResult(w, 2, QStringLiteral("#########0.000"), q);
 
     if (ta == tm) {
@@ -84,7 +87,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
         w.Result(0).SetParaLineEditText(QStringLiteral("-/-"));
     }
 
-    AppendLogLine(w, Material, userLambdaText, {Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price},
+    AppendLogLine(w, Material, userLambdaText,
+                  {Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price},
                   {0, 1, 2, 3, 4});
     return true;
 }

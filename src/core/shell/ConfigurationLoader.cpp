@@ -112,14 +112,15 @@ void Load(Catalogues& cat, const QString& iniPath, const QString& executableDir,
                          cat.MediumRecords.push_back({n[0], n[1], n[2], n[3]});
                      });
 
-    cat.ShowSurfaceTemp = ini.ReadString(QStringLiteral("Global"), QStringLiteral("ShowSurfaceTemp"),
-                                         QStringLiteral("0")) == QLatin1String("1");
+    cat.ShowSurfaceTemp =
+        ini.ReadString(QStringLiteral("Global"), QStringLiteral("ShowSurfaceTemp"),
+                       QStringLiteral("0")) == QLatin1String("1");
 
     cat.HelpFileList.clear();
-    const QString helpDir =
-        executableDir + u'/' +
-        ini.ReadString(QStringLiteral("Global"), QStringLiteral("HelpFileDir"), QStringLiteral("HELP")) +
-        u'/';
+    const QString helpDir = executableDir + u'/' +
+                            ini.ReadString(QStringLiteral("Global"), QStringLiteral("HelpFileDir"),
+                                           QStringLiteral("HELP")) +
+                            u'/';
     ReadNumberedKeys(ini, QStringLiteral("HelpFiles"), QStringLiteral("Help"), 0,
                      [&](const QString& value) { cat.HelpFileList.append(helpDir + value); });
 }
@@ -134,8 +135,9 @@ void LoadConfiguration(Session& session, Prompts& prompts, const QString& iniPat
         prompts.ShowMessage(MessageKind::Error,
                             QStringLiteral("blad wczytywania Inifile! Error: ") + error.Message());
     } catch (const std::exception& error) {
-        prompts.ShowMessage(MessageKind::Error, QStringLiteral("blad wczytywania Inifile! Error: ") +
-                                                    QString::fromLocal8Bit(error.what()));
+        prompts.ShowMessage(MessageKind::Error,
+                            QStringLiteral("blad wczytywania Inifile! Error: ") +
+                                QString::fromLocal8Bit(error.what()));
     }
 }
 

@@ -73,8 +73,7 @@ struct Picture {
 Picture ParsePicture(const QString& pattern) {
     Picture p;
     const qsizetype dot = pattern.indexOf(u'.');
-    const QStringView integerPart =
-        dot < 0 ? QStringView(pattern) : QStringView(pattern).left(dot);
+    const QStringView integerPart = dot < 0 ? QStringView(pattern) : QStringView(pattern).left(dot);
     p.minIntegerDigits = int(integerPart.count(u'0'));
     if (dot >= 0) {
         for (QChar c : QStringView(pattern).mid(dot + 1)) {
@@ -145,7 +144,8 @@ QString FormatFloat(const QString& pattern, long double value) {
     while (int(fraction.size()) > pic.minDecimals && fraction.back() == '0')
         fraction.pop_back();
     const std::size_t firstSignificant = integer.find_first_not_of('0');
-    integer = firstSignificant == std::string::npos ? std::string() : integer.substr(firstSignificant);
+    integer =
+        firstSignificant == std::string::npos ? std::string() : integer.substr(firstSignificant);
     if (int(integer.size()) < pic.minIntegerDigits)
         integer.insert(0, std::size_t(pic.minIntegerDigits) - integer.size(), '0');
 

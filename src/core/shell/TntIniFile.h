@@ -16,7 +16,8 @@ public:
     // Builds a reader over bytes already in memory (same decoding as a file).
     static TTntIniFile FromBytes(const QByteArray& bytes);
 
-    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
+    QString ReadString(const QString& section, const QString& key,
+                       const QString& defaultValue) const;
 
     const QStringList& Lines() const { return lines_; }
 

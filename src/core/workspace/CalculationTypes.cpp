@@ -26,8 +26,8 @@ const RowSpec Medium{u"Temp czynnika", E, u"°C", {&R::MediumTemp, 1, P2}};
 const RowSpec Diameter{u"Srednica rury", E, u"mm", {&R::PipeDiameter, 1000, P3}};
 const RowSpec Thickness{u"Grubosc izolacji", E, u"mm", {&R::InsulationThickness, 1000, P3}};
 const RowSpec Material{u"material izolacyjny", M, u"", {}};
-const RowSpec HRow{u"Wspólczynnik przejmowania ciepla z powierzchni h", H, u"W/m²K",
-                   {&R::SurfaceCoeff, 1, P3}};
+const RowSpec HRow{
+    u"Wspólczynnik przejmowania ciepla z powierzchni h", H, u"W/m²K", {&R::SurfaceCoeff, 1, P3}};
 const RowSpec Humidity{u"wilgotnosc wzgledna", E, u"%", {&R::RelativeHumidity, 1, P2}};
 const RowSpec Density{u"Gestosc czynnika", Med, u"kg/m³", {&R::MediumDensity, 1, P2}};
 const RowSpec SpecificHeat{u"Cieplo wlasciwe", E, u"J/kg K", {&R::MediumSpecificHeat, 1, P2}};
@@ -46,14 +46,23 @@ const RowSpec AlternativeResult{u"oblicz alternatywna grubosc izolacji", C, u"mm
 KeptValue Keep(int row, float R::*value, long double scale = 1.0L) {
     return {row, K::Number, value, scale};
 }
-KeptValue KeepSelection(int row, K what) { return {row, what, nullptr, 1.0L}; }
+KeptValue KeepSelection(int row, K what) {
+    return {row, what, nullptr, 1.0L};
+}
 
 const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
     static const std::array<CalculationTypeSpec, CalculationTypeCount> table = {{
         {u"Zabezpieczanie przed kondensacja na rurach",
          {Ambient, Medium, Diameter, Material, HRow, Humidity},
          {DewPointResult, MinThicknessResult, SizeResult},
-         3, 4, -1, -1, -1, -1, -1, false,
+         3,
+         4,
+         -1,
+         -1,
+         -1,
+         -1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
           Keep(4, &R::SurfaceCoeff), Keep(5, &R::RelativeHumidity),
           KeepSelection(3, K::MaterialSelection)},
@@ -66,7 +75,14 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
         {u"Obliczanie temperatury powierzchni",
          {Ambient, Medium, Diameter, Thickness, Material, HRow},
          {LambdaResult, SurfaceTempResult},
-         4, 5, 3, -1, -1, -1, -1, false,
+         4,
+         5,
+         3,
+         -1,
+         -1,
+         -1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
           Keep(3, &R::InsulationThickness, 0.001L), Keep(5, &R::SurfaceCoeff),
           KeepSelection(4, K::MaterialSelection)},
@@ -74,11 +90,23 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          u"powierzchni jest  najistotniejsza wielkoscia. Jej wartosc ustala sie samoczynnie jako "
          u"wynik równowagi fizycznej. Mozesz obliczyc ja podstawiajac odpowiednie dane."},
         {u"Obliczanie strat ciepla w rurociagu",
-         {Ambient, Medium, Diameter, Thickness,
-          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P3}}, Material, HRow,
+         {Ambient,
+          Medium,
+          Diameter,
+          Thickness,
+          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P3}},
+          Material,
+          HRow,
           {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, u"#0.000"}}},
          {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
-         5, 6, 3, -1, -1, 5, 3, true,
+         5,
+         6,
+         3,
+         -1,
+         -1,
+         5,
+         3,
+         true,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::PipeDiameter, 0.001L),
           Keep(3, &R::InsulationThickness, 0.001L), Keep(4, &R::PipeLength),
           Keep(6, &R::SurfaceCoeff), Keep(7, &R::EnergyCost),
@@ -88,11 +116,25 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          u"wynikajace z nich koszty. Jesli nie jest znany wspólczynnik przejmowania ciepla z "
          u"powierzchni h, mozesz go obliczyc klikajac odpowiedni klawisz"},
         {u"Obliczanie spadków temperatur w rurociagu",
-         {Ambient, Medium, Density, SpecificHeat,
-          {u"Predkosc przeplywu", F, u"", {&R::FlowVelocity, 1, P2}}, Diameter, Thickness,
-          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P2}}, Material, HRow},
+         {Ambient,
+          Medium,
+          Density,
+          SpecificHeat,
+          {u"Predkosc przeplywu", F, u"", {&R::FlowVelocity, 1, P2}},
+          Diameter,
+          Thickness,
+          {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P2}},
+          Material,
+          HRow},
          {LambdaResult, {u"Spadek temperatury", X, u"°C", {}}, QResult},
-         8, 9, 6, 2, 4, -1, -1, false,
+         8,
+         9,
+         6,
+         2,
+         4,
+         -1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
           Keep(3, &R::MediumSpecificHeat), Keep(4, &R::FlowVelocity),
           Keep(5, &R::PipeDiameter, 0.001L), Keep(6, &R::InsulationThickness, 0.001L),
@@ -105,13 +147,26 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          u"wspólczynnik przejmowania ciepla z powierzchni h mozesz go obliczyc klikajac "
          u"odpowiedni klawisz."},
         {u"Obliczanie czasu zamarzania rurociagów",
-         {Ambient, Medium, Density, SpecificHeat,
+         {Ambient,
+          Medium,
+          Density,
+          SpecificHeat,
           {u"Temperatura zamarzania czynnika", E, u"°C", {&R::MediumFreezingTemp, 1, P2}},
           {u"Entalpia", E, u"kJ/kg", {&R::MediumLatentHeat, 1, P2}},
           {u"max udzial zamrozonego czynnika", E, u"%", {&R::MaxFrozenShare, 1, u"#########0"}},
-          Diameter, Thickness, Material, HRow},
+          Diameter,
+          Thickness,
+          Material,
+          HRow},
          {{u"krytyczny czas zamarzania", X, u"", {}}, {u"czas zamarzania dla..", C, u"", {}}},
-         9, 10, 8, 2, -1, 1, -1, false,
+         9,
+         10,
+         8,
+         2,
+         -1,
+         1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(2, &R::MediumDensity),
           Keep(3, &R::MediumSpecificHeat), Keep(4, &R::MediumFreezingTemp),
           Keep(5, &R::MediumLatentHeat), Keep(6, &R::MaxFrozenShare),
@@ -128,7 +183,14 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
         {u"Zabezpieczanie przed kondensacja na powierzchniach plaskich",
          {Ambient, Medium, Material, HRow, Humidity},
          {DewPointResult, MinThicknessResult, SizeResult},
-         2, 3, -1, -1, -1, -1, -1, false,
+         2,
+         3,
+         -1,
+         -1,
+         -1,
+         -1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp), Keep(3, &R::SurfaceCoeff),
           Keep(4, &R::RelativeHumidity), KeepSelection(2, K::MaterialSelection)},
          u"Jednym z glównych celow izolowania zimnych kanalów jest zabezpieczenie przed "
@@ -138,10 +200,22 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
          u"Jezeli nie istnieje obliczona grubosc izolacji VELTAR nalezy zastosowac izolacje "
          u"podwójna."},
         {u"Obliczanie strat ciepla na powierzchniach plaskich",
-         {Ambient, Medium, Thickness, {u"Powierzchnia", E, u"m²", {&R::SheetArea, 1, P3}},
-          Material, HRow, {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, P3}}},
+         {Ambient,
+          Medium,
+          Thickness,
+          {u"Powierzchnia", E, u"m²", {&R::SheetArea, 1, P3}},
+          Material,
+          HRow,
+          {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, P3}}},
          {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
-         4, 5, 2, -1, -1, 5, 2, true,
+         4,
+         5,
+         2,
+         -1,
+         -1,
+         5,
+         2,
+         true,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
           Keep(2, &R::InsulationThickness, 0.001L), Keep(3, &R::SheetArea),
           Keep(5, &R::SurfaceCoeff), Keep(6, &R::EnergyCost),
@@ -152,7 +226,14 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
         {u"Obliczanie temperatur powierzchni plaskich",
          {Ambient, Medium, Thickness, Material, HRow},
          {LambdaResult, SurfaceTempResult},
-         3, 4, 2, -1, -1, -1, -1, false,
+         3,
+         4,
+         2,
+         -1,
+         -1,
+         -1,
+         -1,
+         false,
          {Keep(0, &R::AmbientTemp), Keep(1, &R::MediumTemp),
           Keep(2, &R::InsulationThickness, 0.001L), Keep(4, &R::SurfaceCoeff),
           KeepSelection(3, K::MaterialSelection)},
@@ -165,7 +246,9 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
 
 } // namespace
 
-bool CalculationTypeSpec::IsSheet() const { return this - Table().data() > 4; }
+bool CalculationTypeSpec::IsSheet() const {
+    return this - Table().data() > 4;
+}
 
 const CalculationTypeSpec& CalculationTypeOf(int calculationType) {
     if (calculationType < 0 || calculationType >= CalculationTypeCount)

@@ -59,7 +59,8 @@ void CalculationWindow::BuildRows() {
 
     auto initialText = [&](const RowSpec& row) {
         return FormatFloat(QString::fromUtf16(row.initial.pattern),
-                           static_cast<long double>(remembered.*(row.initial.value)) * row.initial.scale);
+                           static_cast<long double>(remembered.*(row.initial.value)) *
+                               row.initial.scale);
     };
     for (const RowSpec& spec_ : spec.inputs) {
         InputRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
@@ -136,7 +137,8 @@ bool CalculationWindow::Button1Click() {
         MarkResultsCurrent();
         return true;
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("blad obliczen! Error: ") + error.Message());
+        prompts_.ShowMessage(MessageKind::Error,
+                             QStringLiteral("blad obliczen! Error: ") + error.Message());
         PrintEnabled = false;
         return false;
     }
@@ -209,7 +211,9 @@ void CalculationWindow::MaterialChosen(TParaLine& row) {
     MarkResultsStale();
 }
 
-void CalculationWindow::FlowRateChosen(TParaLine&) { MarkResultsStale(); }
+void CalculationWindow::FlowRateChosen(TParaLine&) {
+    MarkResultsStale();
+}
 
 void CalculationWindow::MediumChanged(TParaLine& row) {
     try {
@@ -222,7 +226,8 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
         row.SetParaLineEditText(FormatFloat(pattern, medium.Density));
         auto fill = [&](int offset, const char16_t* label, float value) {
             TParaLine& dependent = Input(MediumRowIndex + offset);
-            if (dependent.ParaLineEditAvailable() && dependent.ParaLineLabelText() == QString::fromUtf16(label))
+            if (dependent.ParaLineEditAvailable() &&
+                dependent.ParaLineLabelText() == QString::fromUtf16(label))
                 dependent.SetParaLineEditText(FormatFloat(pattern, value));
         };
         if (calculationType_ == 3 || calculationType_ == 4)
@@ -232,7 +237,8 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
             fill(3, u"Entalpia", medium.LatentHeat);
         }
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
+        prompts_.ShowMessage(MessageKind::Error,
+                             QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
     }
     MarkResultsStale();
 }
@@ -254,7 +260,8 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
         return row->ParaLineMaterialAvailable() && row->MaterialIndex() >= 0;
     });
     if (!anyMaterial) {
-        prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
+        prompts_.ShowMessage(MessageKind::Plain,
+                             QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
         return;
     }
     const CalculationTypeSpec& spec = Spec();
@@ -278,11 +285,14 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
     const bool claddingChosen = session_.CoeffFromCalculator && calculator.Settings.outdoor;
     session_.CalculatorCladdingIndex = claddingChosen ? calculator.Settings.claddingIndex : -1;
     try {
-        Input(spec.hRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
+        Input(spec.hRow).SetParaLineEditText(
+            FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error,
-                             QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ") +
-                                 error.Message());
+        prompts_.ShowMessage(
+            MessageKind::Error,
+            QStringLiteral(
+                "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ") +
+                error.Message());
     }
     if (claddingChosen)
         session_.CoeffFromCalculator = true;

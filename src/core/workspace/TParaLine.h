@@ -46,39 +46,69 @@ public:
     const QString& ParaLineEditText() const { return editText_; }
     void SetParaLineEditText(const QString& text);
     const QString& ParaLineLabelText() const { return labelText_; }
-    void SetParaLineLabelText(const QString& text) { labelText_ = text; Changed(); }
+    void SetParaLineLabelText(const QString& text) {
+        labelText_ = text;
+        Changed();
+    }
     const QString& UnitText() const { return unitText_; }
-    void SetUnitText(const QString& text) { unitText_ = text; Changed(); }
+    void SetUnitText(const QString& text) {
+        unitText_ = text;
+        Changed();
+    }
     const QString& ButtonText() const { return buttonText_; }
-    void SetButtonText(const QString& text) { buttonText_ = text; Changed(); }
+    void SetButtonText(const QString& text) {
+        buttonText_ = text;
+        Changed();
+    }
     bool Get_h_enabled() const { return hEnabled_; }
-    void SetGet_h_enabled(bool enabled) { hEnabled_ = enabled; Changed(); }
+    void SetGet_h_enabled(bool enabled) {
+        hEnabled_ = enabled;
+        Changed();
+    }
 
     // Material list.
-    void SetMaterialItems(const QStringList& items) { materials_.Append(items); Changed(); }
+    void SetMaterialItems(const QStringList& items) {
+        materials_.Append(items);
+        Changed();
+    }
     const QStringList& MaterialItemList() const { return materials_.items; }
     int MaterialIndex() const { return materials_.index; }
     void SetMaterialIndex(int index);
     const QString& MaterialText() const { return materials_.text; }
-    void SetMaterialText(const QString& text) { materials_.text = text; Changed(); }
+    void SetMaterialText(const QString& text) {
+        materials_.text = text;
+        Changed();
+    }
     void ChooseMaterial(int index); // a user's choice
 
     // Flow-unit list.
-    void SetFlowRateItems(const QStringList& items) { flowRates_.Append(items); Changed(); }
+    void SetFlowRateItems(const QStringList& items) {
+        flowRates_.Append(items);
+        Changed();
+    }
     const QStringList& FlowRateItemList() const { return flowRates_.items; }
     int FlowRateIndex() const { return flowRates_.index; }
     void SetFlowRateIndex(int index);
     const QString& FlowRateText() const { return flowRates_.text; }
-    void SetFlowRateText(const QString& text) { flowRates_.text = text; Changed(); }
+    void SetFlowRateText(const QString& text) {
+        flowRates_.text = text;
+        Changed();
+    }
     void ChooseFlowRate(int index);
 
     // Medium list.
-    void SetMediumItems(const QStringList& items) { media_.Append(items); Changed(); }
+    void SetMediumItems(const QStringList& items) {
+        media_.Append(items);
+        Changed();
+    }
     const QStringList& MediumItemList() const { return media_.items; }
     int MediumIndex() const { return media_.index; }
     void SetMediumIndex(int index);
     const QString& MediumText() const { return media_.text; }
-    void SetMediumText(const QString& text) { media_.text = text; Changed(); }
+    void SetMediumText(const QString& text) {
+        media_.text = text;
+        Changed();
+    }
     void ChooseMedium(int index);
     bool MediumChosenOnce() const { return mediumChosenOnce_; }
 
@@ -87,16 +117,25 @@ public:
     void SetAlternatives(const QStringList& items);
     int AlternativeIndex() const { return choices_.index; }
     const QString& AlternativeText() const { return choices_.text; }
-    void SetAlternativeText(const QString& text) { choices_.text = text; Changed(); }
+    void SetAlternativeText(const QString& text) {
+        choices_.text = text;
+        Changed();
+    }
     void ChooseAlternative(int index);
     int MoveAlternative() const { return moveAlternative_; }
-    void SetMoveAlternative(int pixels) { moveAlternative_ += pixels; Changed(); }
+    void SetMoveAlternative(int pixels) {
+        moveAlternative_ += pixels;
+        Changed();
+    }
 
     void ClickHButton();
 
     // 1 cream (stale), 0 white (current).
     int EditColor() const { return editColor_; }
-    void SetEditColor(int color) { editColor_ = color; Changed(); }
+    void SetEditColor(int color) {
+        editColor_ = color;
+        Changed();
+    }
 
     bool ParaLineLabelAvailable() const { return true; }
     bool ParaLineEditAvailable() const;

@@ -39,7 +39,9 @@ namespace kelvara {
 
 // The calculation windows that ask these questions open their dialogs themselves; until
 // one is open nothing can ask, and an unanswered question leaves everything unchanged.
-std::optional<float> GuiPrompts::AskUserConductivity() { return std::nullopt; }
+std::optional<float> GuiPrompts::AskUserConductivity() {
+    return std::nullopt;
+}
 
 void GuiPrompts::ShowCoefficientCalculator(CoefficientCalculator& calculator) {
     calculator.Button2Click();

@@ -43,8 +43,7 @@ void ApplyFontName(QWidget* widget, const QString& family) {
 
 } // namespace
 
-Tfrm_Main::Tfrm_Main(Session& session, Prompts& prompts, const QString& dataDir,
-                     QWidget* parent)
+Tfrm_Main::Tfrm_Main(Session& session, Prompts& prompts, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), session_(session), prompts_(prompts), dataDir_(dataDir) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("frm_Main"));
@@ -96,9 +95,12 @@ void Tfrm_Main::BuildControls() {
         group->setGeometry(0, 0, geometry.width(), geometry.height());
         return group;
     };
-    GroupBox1 = makeGroup(QStringLiteral("Panel1"), QStringLiteral("GroupBox1"), {16, 116, 262, 294});
-    GroupBox2 = makeGroup(QStringLiteral("Panel2"), QStringLiteral("GroupBox2"), {290, 116, 256, 190});
-    GroupBox3 = makeGroup(QStringLiteral("Panel3"), QStringLiteral("GroupBox3"), {290, 316, 256, 94});
+    GroupBox1 =
+        makeGroup(QStringLiteral("Panel1"), QStringLiteral("GroupBox1"), {16, 116, 262, 294});
+    GroupBox2 =
+        makeGroup(QStringLiteral("Panel2"), QStringLiteral("GroupBox2"), {290, 116, 256, 190});
+    GroupBox3 =
+        makeGroup(QStringLiteral("Panel3"), QStringLiteral("GroupBox3"), {290, 316, 256, 94});
 
     auto makeButton = [&](QGroupBox* group, const QString& name, QRect geometry, int type) {
         auto* button = new QPushButton(group);
@@ -109,19 +111,27 @@ void Tfrm_Main::BuildControls() {
         return button;
     };
     auto pipeRow = [](int k) { return QRect(20, 30 + 52 * k, 222, 40); };
-    button_heatloss_pipes = makeButton(GroupBox1, QStringLiteral("button_heatloss_pipes"), pipeRow(0), 2);
-    button_thickness_pipes = makeButton(GroupBox1, QStringLiteral("button_thickness_pipes"), pipeRow(1), 0);
-    button_surface_pipes = makeButton(GroupBox1, QStringLiteral("button_surface_pipes"), pipeRow(2), 1);
+    button_heatloss_pipes =
+        makeButton(GroupBox1, QStringLiteral("button_heatloss_pipes"), pipeRow(0), 2);
+    button_thickness_pipes =
+        makeButton(GroupBox1, QStringLiteral("button_thickness_pipes"), pipeRow(1), 0);
+    button_surface_pipes =
+        makeButton(GroupBox1, QStringLiteral("button_surface_pipes"), pipeRow(2), 1);
     button_temperature_drop_pipes =
         makeButton(GroupBox1, QStringLiteral("button_temperature_drop_pipes"), pipeRow(3), 3);
-    button_freeze_pipes = makeButton(GroupBox1, QStringLiteral("button_freeze_pipes"), pipeRow(4), 4);
+    button_freeze_pipes =
+        makeButton(GroupBox1, QStringLiteral("button_freeze_pipes"), pipeRow(4), 4);
     auto sheetRow = [](int k) { return QRect(17, 30 + 52 * k, 222, 40); };
-    button_heatloss_sheets = makeButton(GroupBox2, QStringLiteral("button_heatloss_sheets"), sheetRow(0), 6);
+    button_heatloss_sheets =
+        makeButton(GroupBox2, QStringLiteral("button_heatloss_sheets"), sheetRow(0), 6);
     button_thickness_sheets =
         makeButton(GroupBox2, QStringLiteral("button_thickness_sheets"), sheetRow(1), 5);
-    button_surface_sheets = makeButton(GroupBox2, QStringLiteral("button_surface_sheets"), sheetRow(2), 7);
-    button_main_info = makeButton(GroupBox3, QStringLiteral("button_main_info"), {17, 34, 104, 40}, -1);
-    button_main_end = makeButton(GroupBox3, QStringLiteral("button_main_end"), {135, 34, 104, 40}, -1);
+    button_surface_sheets =
+        makeButton(GroupBox2, QStringLiteral("button_surface_sheets"), sheetRow(2), 7);
+    button_main_info =
+        makeButton(GroupBox3, QStringLiteral("button_main_info"), {17, 34, 104, 40}, -1);
+    button_main_end =
+        makeButton(GroupBox3, QStringLiteral("button_main_end"), {135, 34, 104, 40}, -1);
     connect(button_main_info, &QPushButton::clicked, this, &Tfrm_Main::button_main_infoClick);
     connect(button_main_end, &QPushButton::clicked, this, &QWidget::close);
 
@@ -144,7 +154,8 @@ void Tfrm_Main::BuildControls() {
         makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_ThicknessofInsulation"), 0);
     Menu_Pipes_SurfaceTemperature =
         makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_SurfaceTemperature"), 1);
-    Menu_Pipes_TemperatureDrop = makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_TemperatureDrop"), 3);
+    Menu_Pipes_TemperatureDrop =
+        makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_TemperatureDrop"), 3);
     Menu_Pipes_FreezingTime = makeAction(Menu_Pipes, QStringLiteral("Menu_Pipes_FreezingTime"), 4);
     Menu_Sheets_HeatLoss = makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_HeatLoss"), 6);
     Menu_Sheets_ThicknessofInsulation =
@@ -168,7 +179,8 @@ void Tfrm_Main::FormCreate() {
                       QFontDatabase::families());
     QPixmap logo;
     if (logo.load(dataDir_ + QStringLiteral("/logo1.bmp")))
-        Image1->setPixmap(logo.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        Image1->setPixmap(
+            logo.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Tfrm_Main::showEvent(QShowEvent* event) {

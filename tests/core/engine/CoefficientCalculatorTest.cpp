@@ -1,6 +1,6 @@
+#include "engine/CoefficientCalculator.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
-#include "engine/CoefficientCalculator.h"
 #include "engine/Physics.h"
 
 using namespace kelvara;
@@ -66,7 +66,9 @@ TEST_F(CoefficientCalculatorTest, IndoorPipeIteratesSurfaceAndCoefficient) {
     float ts = 22;
     for (int i = 0; i < 40; ++i) {
         const float k = LayerConductance(session, -5, ts, 0.0254f, outer, 0, PipeLayer);
-        ts = SurfaceTemperature(-5, 25, k, SurfaceCoefficient(ts, 25, 0.93f, outer, 0, FreeHorizontal), outer, PipeLayer);
+        ts = SurfaceTemperature(-5, 25, k,
+                                SurfaceCoefficient(ts, 25, 0.93f, outer, 0, FreeHorizontal), outer,
+                                PipeLayer);
     }
     EXPECT_NEAR(h, SurfaceCoefficient(ts, 25, 0.93f, outer, 0, FreeHorizontal), 1e-3);
 }
@@ -90,7 +92,8 @@ TEST_F(CoefficientCalculatorTest, ZeroEmissivityCladdingClosesWithoutResult) {
     CoefficientCalculator& c = Calculator(2);
     EXPECT_EQ(c.TntComboBox1Change(3), Outcome::Closed);
     EXPECT_EQ(prompts.Texts(),
-              QStringList{QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: wartosc e = zero!")});
+              QStringList{QStringLiteral(
+                  "prosze wybrac typ materialu z pokryciem! Error: wartosc e = zero!")});
     EXPECT_EQ(c.Settings.emissivityText, QStringLiteral("0.93"));
     EXPECT_FALSE(session.CoeffFromCalculator);
 }
@@ -104,7 +107,8 @@ struct Limit {
     bool accepted;
 };
 
-class CalculatorLimits : public CoefficientCalculatorTest, public testing::WithParamInterface<Limit> {};
+class CalculatorLimits : public CoefficientCalculatorTest,
+                         public testing::WithParamInterface<Limit> {};
 
 TEST_P(CalculatorLimits, ValuesOutsideTheLimitsEndTheComputation) {
     const Limit& l = GetParam();
@@ -128,13 +132,14 @@ TEST_P(CalculatorLimits, ValuesOutsideTheLimitsEndTheComputation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CalculatorLimits,
-                         testing::Values(Limit{"EmissivityAboveOne", false, "1.5", "1", "10", false},
-                                         Limit{"ThicknessAbove500mm", false, "0.9", "1", "600", false},
-                                         Limit{"Thickness500mm", false, "0.9", "1", "500", true},
-                                         Limit{"Wind12", true, "0.44", "12", "10", false},
-                                         Limit{"Wind10", true, "0.44", "10", "10", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalculatorLimits,
+    testing::Values(Limit{"EmissivityAboveOne", false, "1.5", "1", "10", false},
+                    Limit{"ThicknessAbove500mm", false, "0.9", "1", "600", false},
+                    Limit{"Thickness500mm", false, "0.9", "1", "500", true},
+                    Limit{"Wind12", true, "0.44", "12", "10", false},
+                    Limit{"Wind10", true, "0.44", "10", "10", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CoefficientCalculatorTest, RefusedInputsKeepTheWindowOpen) {
     CoefficientCalculator& c = Calculator(2);
@@ -156,7 +161,8 @@ TEST_F(CoefficientCalculatorTest, BadSheetDimension) {
     c.Settings.sheetDimensionText = QStringLiteral("0");
     EXPECT_EQ(c.Button1Click(), Outcome::StayOpen);
     EXPECT_EQ(prompts.Texts(),
-              QStringList{QStringLiteral("nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!")});
+              QStringList{QStringLiteral(
+                  "nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!")});
     EXPECT_EQ(session.Remembered.SurfaceCoeff, 0.0f);
     c.Settings.sheetDimensionText = QStringLiteral("2");
     EXPECT_EQ(c.Button1Click(), Outcome::Closed);
@@ -167,9 +173,10 @@ TEST_F(CoefficientCalculatorTest, BadRowTextsAreReportedPerComputation) {
     CoefficientCalculator& pipe = Calculator(2);
     window->Input(0).SetParaLineEditText(QStringLiteral("x"));
     EXPECT_EQ(pipe.Button1Click(), Outcome::StayOpen);
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral(
-                                   "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: 'x' "
-                                   "is not a valid floating point value")});
+    EXPECT_EQ(prompts.Texts(),
+              QStringList{QStringLiteral(
+                  "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: 'x' "
+                  "is not a valid floating point value")});
     EXPECT_EQ(prompts.messages.back().kind, MessageKind::Error);
 
     CoefficientCalculator& sheet = Calculator(7);
@@ -187,12 +194,14 @@ TEST_F(CoefficientCalculatorTest, BadRowTextsAreReportedPerComputation) {
 
 TEST_F(CoefficientCalculatorTest, CondensationWithTheDewPointBelowTheMediumUsesTheClosedFormula) {
     CoefficientCalculator& c = Calculator(0);
-    Type({QStringLiteral("25"), QStringLiteral("20"), QString(), QString(), QString(), QStringLiteral("40")});
+    Type({QStringLiteral("25"), QStringLiteral("20"), QString(), QString(), QString(),
+          QStringLiteral("40")});
     session.Remembered.RelativeHumidity = 40;
     EXPECT_EQ(c.Button1Click(), Outcome::Closed);
     const double dew = DewPoint(25, 40);
     const double tm = (25 + dew) / 2 + 273.15;
-    EXPECT_NEAR(session.Remembered.SurfaceCoeff, 2.268e-7 * 0.93 * tm * tm * tm + 1.74 * std::cbrt(25 - dew), 1e-4);
+    EXPECT_NEAR(session.Remembered.SurfaceCoeff,
+                2.268e-7 * 0.93 * tm * tm * tm + 1.74 * std::cbrt(25 - dew), 1e-4);
 }
 
 TEST_F(CoefficientCalculatorTest, CondensationAmbientBelowMediumIsRefused) {

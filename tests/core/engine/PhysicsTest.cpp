@@ -1,5 +1,5 @@
-#include "TestCatalogue.h"
 #include "engine/Physics.h"
+#include "TestCatalogue.h"
 #include "shell/AppError.h"
 
 #include <cmath>
@@ -34,7 +34,8 @@ TEST_F(PhysicsTest, NoLayerMeansNoConductanceAndTheMediumTemperature) {
     // A flat layer of 10 mm at mean 10 °C: λ / s.
     EXPECT_FLOAT_EQ(LayerConductance(s, 0, 20, 0.01f, 0, 0, FlatLayer), 0.034f / 0.01f);
     // Pipe: 2π λ / ln(Do/D).
-    EXPECT_NEAR(LayerConductance(s, 0, 20, 0.02f, 0.04f, 0, PipeLayer), 6.28318 * 0.034 / std::log(2.0), 1e-5);
+    EXPECT_NEAR(LayerConductance(s, 0, 20, 0.02f, 0.04f, 0, PipeLayer),
+                6.28318 * 0.034 / std::log(2.0), 1e-5);
 }
 
 TEST_F(PhysicsTest, SurfaceTemperatureLiesBetweenMediumAndAmbient) {
@@ -50,7 +51,8 @@ TEST_F(PhysicsTest, SurfaceTemperatureLiesBetweenMediumAndAmbient) {
 TEST_F(PhysicsTest, SurfaceCoefficientModes) {
     // Equal temperatures: radiation 4 ε σ T³, no free convection.
     const double t = 293.15;
-    EXPECT_NEAR(SurfaceCoefficient(20, 20, 0.9f, 0.05f, 0, FreeHorizontal), 0.9 * 5.67e-8 * 4 * t * t * t, 1e-5);
+    EXPECT_NEAR(SurfaceCoefficient(20, 20, 0.9f, 0.05f, 0, FreeHorizontal),
+                0.9 * 5.67e-8 * 4 * t * t * t, 1e-5);
     // Free convection below and above the d³ΔT = 10 threshold.
     const float small = SurfaceCoefficient(10, 20, 0, 0.1f, 0, FreeVertical);
     EXPECT_NEAR(small, 1.32 * std::pow(10 / 0.1, 0.25), 1e-4);
@@ -62,7 +64,8 @@ TEST_F(PhysicsTest, SurfaceCoefficientModes) {
     const float turbulent = SurfaceCoefficient(20, 20, 0, 0.0009f, 1, ForcedPipe);
     EXPECT_NEAR(turbulent, 8.9 / std::pow(0.0009, 0.1), 1e-3);
     // Wind on a flat surface: v·d > 8 takes the first form; exactly 8 the second.
-    EXPECT_NEAR(SurfaceCoefficient(20, 20, 0, 2, 5, ForcedFlat), 5.76 * std::pow(625 / 2.0, 0.2), 1e-4);
+    EXPECT_NEAR(SurfaceCoefficient(20, 20, 0, 2, 5, ForcedFlat), 5.76 * std::pow(625 / 2.0, 0.2),
+                1e-4);
     EXPECT_NEAR(SurfaceCoefficient(20, 20, 0, 2, 4, ForcedFlat), 3.96 * std::sqrt(2.0), 1e-4);
     EXPECT_NEAR(SurfaceCoefficient(20, 20, 0, 1, 2, 7), 0, 1e-9);
 }
@@ -95,7 +98,8 @@ TEST_F(PhysicsTest, RequiredThicknessReachesTheTarget) {
     const float k = LayerConductance(s, tm, target, 0.0254f, outer, 0, PipeLayer);
     EXPECT_NEAR(SurfaceTemperature(tm, ta, k, h, outer, PipeLayer), target, 0.01);
     const float flat = RequiredThickness(s, tm, ta, 0, h, target, 0, FlatLayer);
-    EXPECT_NEAR(SurfaceTemperature(tm, ta, LayerConductance(s, tm, target, flat, 0, 0, FlatLayer), h, 0, FlatLayer),
+    EXPECT_NEAR(SurfaceTemperature(tm, ta, LayerConductance(s, tm, target, flat, 0, 0, FlatLayer),
+                                   h, 0, FlatLayer),
                 target, 0.01);
     EXPECT_GT(flat, 0);
 }

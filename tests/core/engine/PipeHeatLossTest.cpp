@@ -14,10 +14,11 @@ class PipeHeatLossTest : public test::WindowFixture {
 protected:
     void SetUp() override { Open(2); }
     // ambient, medium, diameter mm, thickness mm, length, (material), h, price
-    void Enter(const char* ta, const char* tm, const char* d, const char* s, const char* l, int material,
-               const char* h, const char* price) {
-        Type({QString::fromUtf8(ta), QString::fromUtf8(tm), QString::fromUtf8(d), QString::fromUtf8(s),
-              QString::fromUtf8(l), QString(), QString::fromUtf8(h), QString::fromUtf8(price)});
+    void Enter(const char* ta, const char* tm, const char* d, const char* s, const char* l,
+               int material, const char* h, const char* price) {
+        Type({QString::fromUtf8(ta), QString::fromUtf8(tm), QString::fromUtf8(d),
+              QString::fromUtf8(s), QString::fromUtf8(l), QString(), QString::fromUtf8(h),
+              QString::fromUtf8(price)});
         window->Input(5).ChooseMaterial(material);
     }
 };
@@ -70,7 +71,8 @@ TEST_F(PipeHeatLossTest, BarePipeTakesTheAutomaticCoefficient) {
     Enter("25", "-5", "25.4", "0", "1", 0, "9", "0.5");
     ASSERT_TRUE(window->Button1Click());
     EXPECT_NE(window->Input(6).ParaLineEditText(), QStringLiteral("9"));
-    EXPECT_EQ(window->Input(6).ParaLineEditText(), FormatFloat(QStringLiteral("#0.000"), session.Remembered.SurfaceCoeff));
+    EXPECT_EQ(window->Input(6).ParaLineEditText(),
+              FormatFloat(QStringLiteral("#0.000"), session.Remembered.SurfaceCoeff));
     EXPECT_EQ(Results()[0], QStringLiteral("-/-"));
     EXPECT_EQ(Results()[1], QStringLiteral("-/-"));
     EXPECT_EQ(Results()[3], QStringLiteral("0.00"));
@@ -130,11 +132,14 @@ const char* WrongData = "Wprowadz wlasciwe dane";
 INSTANTIATE_TEST_SUITE_P(
     Cases, PipeHeatLossRefuses,
     testing::Values(
-        Refusal{"NoMaterial", "25", "-5", "25.4", "20", "1", -1, "9", "0.5", "Przed obliczeniami prosze podac typ materialu."},
-        Refusal{"TooHotForMaterial", "25", "120", "25.4", "20", "1", 0, "9", "0.5",
-                "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"},
+        Refusal{"NoMaterial", "25", "-5", "25.4", "20", "1", -1, "9", "0.5",
+                "Przed obliczeniami prosze podac typ materialu."},
+        Refusal{
+            "TooHotForMaterial", "25", "120", "25.4", "20", "1", 0, "9", "0.5",
+            "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"},
         Refusal{"AmbientBelowRange", "-201", "-5", "25.4", "20", "1", 2, "9", "0.5", WrongData},
-        Refusal{"DiameterBelowOneMillimetre", "25", "-5", "0.9", "20", "1", 0, "9", "0.5", WrongData},
+        Refusal{"DiameterBelowOneMillimetre", "25", "-5", "0.9", "20", "1", 0, "9", "0.5",
+                WrongData},
         Refusal{"LengthTooShort", "25", "-5", "25.4", "20", "0.0009", 0, "9", "0.5", WrongData},
         Refusal{"HBelowOne", "25", "-5", "25.4", "20", "1", 0, "0.99", "0.5", WrongData},
         Refusal{"HAboveFifty", "25", "-5", "25.4", "20", "1", 0, "50.01", "0.5", WrongData},
@@ -150,7 +155,8 @@ struct Accepted {
     const char *d, *h, *price;
 };
 
-class PipeHeatLossAccepts : public PipeHeatLossTest, public testing::WithParamInterface<Accepted> {};
+class PipeHeatLossAccepts : public PipeHeatLossTest,
+                            public testing::WithParamInterface<Accepted> {};
 
 TEST_P(PipeHeatLossAccepts, BoundaryValues) {
     Enter("25", "-5", GetParam().d, "20", "1", 0, GetParam().h, GetParam().price);
@@ -168,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PipeHeatLossAccepts,
 TEST_F(PipeHeatLossTest, BelowTheMaterialFloorWarnsAndGoesOn) {
     Enter("25", "-5", "25.4", "20", "1", 1, "9", "0.5"); // Welna: from 0 °C
     EXPECT_TRUE(window->Button1Click());
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Temperatura medium jest za niska dla wybranego materialu ")});
+    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral(
+                                   "Temperatura medium jest za niska dla wybranego materialu ")});
 }
 
 TEST_F(PipeHeatLossTest, ChoosingAnAlternativeRecalculates) {

@@ -1,6 +1,6 @@
+#include "shell/ConfigurationLoader.h"
 #include "QtPrinters.h"
 #include "RecordingPrompts.h"
-#include "shell/ConfigurationLoader.h"
 #include "shell/Session.h"
 
 #include <QFile>
@@ -69,14 +69,15 @@ TEST_F(LoadConfigurationTest, EntriesAndSettings) {
                         "[HelpFiles]\r\nHelp0=a.html\r\nHelp1=b.html\r\n"));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(Cat().MaterialNames,
-              (QStringList{QStringLiteral("Kauczuk"), QStringLiteral("Welna, otulina"), QStringLiteral("Piana"),
-                           QStringLiteral("wspólczynnik k")}));
+              (QStringList{QStringLiteral("Kauczuk"), QStringLiteral("Welna, otulina"),
+                           QStringLiteral("Piana"), QStringLiteral("wspólczynnik k")}));
     EXPECT_FLOAT_EQ(Cat().MaterialRecords[1].Lambda0, 0.035f);
     EXPECT_FLOAT_EQ(Cat().MaterialRecords[1].LambdaSlope, 0.0002f);
     EXPECT_EQ(Cat().MaterialRecords[1].MaxTemp, 250.0f);
     EXPECT_EQ(Cat().MaterialRecords[2].MaxTemp, 90.0f);
     ExpectUserEntryLast(Cat());
-    EXPECT_EQ(Cat().CladdingNames, (QStringList{QStringLiteral("brak"), QStringLiteral("Fe"), QStringLiteral("Aluminium")}));
+    EXPECT_EQ(Cat().CladdingNames, (QStringList{QStringLiteral("brak"), QStringLiteral("Fe"),
+                                                QStringLiteral("Aluminium")}));
     EXPECT_EQ(Cat().CladdingEmissivities, (std::vector<float>{0.93f, 0.44f, 0.13f}));
     EXPECT_FLOAT_EQ(Cat().FeEmissivity, 0.44f);
     EXPECT_EQ(Cat().MediumRecords.front().LatentHeat, 335.0f);
@@ -84,8 +85,8 @@ TEST_F(LoadConfigurationTest, EntriesAndSettings) {
     EXPECT_EQ(Cat().CurrCharSet, 238);
     EXPECT_EQ(Cat().SalesAdress, QStringLiteral("A<CR>B=C"));
     EXPECT_TRUE(Cat().ShowSurfaceTemp);
-    EXPECT_EQ(Cat().HelpFileList,
-              (QStringList{dir.path() + QStringLiteral("/DOC/a.html"), dir.path() + QStringLiteral("/DOC/b.html")}));
+    EXPECT_EQ(Cat().HelpFileList, (QStringList{dir.path() + QStringLiteral("/DOC/a.html"),
+                                               dir.path() + QStringLiteral("/DOC/b.html")}));
 }
 
 TEST_F(LoadConfigurationTest, EmptyFileGivesOnlyTheBuiltInEntries) {
@@ -117,7 +118,8 @@ struct FeCase {
     float fe;
 };
 
-class FeEmissivityTest : public LoadConfigurationTest, public testing::WithParamInterface<FeCase> {};
+class FeEmissivityTest : public LoadConfigurationTest,
+                         public testing::WithParamInterface<FeCase> {};
 
 TEST_P(FeEmissivityTest, FromTheCladdingNamedFe) {
     Load(QStringLiteral("[Cladding]\n") + QString::fromUtf8(GetParam().cladding));
@@ -125,7 +127,8 @@ TEST_P(FeEmissivityTest, FromTheCladdingNamedFe) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Claddings, FeEmissivityTest,
-                         testing::Values(FeCase{"Clad1=Fe;0.44\n", 0.44f}, FeCase{"Clad1=Fe;0\n", 0.7f},
+                         testing::Values(FeCase{"Clad1=Fe;0.44\n", 0.44f},
+                                         FeCase{"Clad1=Fe;0\n", 0.7f},
                                          FeCase{"Clad1=fe;0.44\n", 0.7f},
                                          FeCase{"Clad1=Fe;0.44\nClad2=Fe;0.5\n", 0.5f},
                                          FeCase{"Clad1=Al;0.13\n", 0.7f}));
@@ -136,7 +139,8 @@ struct SettingCase {
     int charSet;
 };
 
-class GlobalSettingsTest : public LoadConfigurationTest, public testing::WithParamInterface<SettingCase> {};
+class GlobalSettingsTest : public LoadConfigurationTest,
+                           public testing::WithParamInterface<SettingCase> {};
 
 TEST_P(GlobalSettingsTest, LenientValuesNeverFail) {
     Load(QStringLiteral("[Global]\n") + QString::fromUtf8(GetParam().line));
@@ -145,11 +149,13 @@ TEST_P(GlobalSettingsTest, LenientValuesNeverFail) {
     EXPECT_EQ(Cat().CurrCharSet, GetParam().charSet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, GlobalSettingsTest,
-    testing::Values(SettingCase{"ShowSurfaceTemp=1\n", true, 0}, SettingCase{"ShowSurfaceTemp=true\n", false, 0},
-                    SettingCase{"ShowSurfaceTemp=yes\n", false, 0}, SettingCase{"ShowSurfaceTemp= 1\n", false, 0},
-                    SettingCase{"CurrCharSet=abc\n", false, 0}, SettingCase{"CurrCharSet=238\n", false, 238}));
+INSTANTIATE_TEST_SUITE_P(Settings, GlobalSettingsTest,
+                         testing::Values(SettingCase{"ShowSurfaceTemp=1\n", true, 0},
+                                         SettingCase{"ShowSurfaceTemp=true\n", false, 0},
+                                         SettingCase{"ShowSurfaceTemp=yes\n", false, 0},
+                                         SettingCase{"ShowSurfaceTemp= 1\n", false, 0},
+                                         SettingCase{"CurrCharSet=abc\n", false, 0},
+                                         SettingCase{"CurrCharSet=238\n", false, 238}));
 
 TEST_F(LoadConfigurationTest, InstalledUnicodeFontWins) {
     Load(QStringLiteral("[Global]\nFontName=Tahoma\n"), {QStringLiteral("Arial Unicode MS")});
@@ -162,10 +168,12 @@ TEST_F(LoadConfigurationTest, HelpDirectoryDefaultsToHelp) {
 }
 
 TEST_F(LoadConfigurationTest, BadMaterialNumberStopsEverythingAfterIt) {
-    Load(QStringLiteral("[Material]\nMat1=A;0.04;0;-10;90\nMat2=B;0.04;0;-10\nMat3=C;0.04;0;-10;90\n"
-                        "[Cladding]\nClad1=Fe;0.44\n[Global]\nFontName=Tahoma\n"));
+    Load(
+        QStringLiteral("[Material]\nMat1=A;0.04;0;-10;90\nMat2=B;0.04;0;-10\nMat3=C;0.04;0;-10;90\n"
+                       "[Cladding]\nClad1=Fe;0.44\n[Global]\nFontName=Tahoma\n"));
     EXPECT_EQ(prompts.Texts(),
-              QStringList{QStringLiteral("blad wczytywania Inifile! Error: '' is not a valid floating point value")});
+              QStringList{QStringLiteral(
+                  "blad wczytywania Inifile! Error: '' is not a valid floating point value")});
     EXPECT_EQ(prompts.messages.front().kind, MessageKind::Error);
     // The failing entry's name was added, its record not; nothing after it was read.
     EXPECT_EQ(Cat().MaterialNames, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
@@ -176,10 +184,12 @@ TEST_F(LoadConfigurationTest, BadMaterialNumberStopsEverythingAfterIt) {
 }
 
 TEST_F(LoadConfigurationTest, BadMediumNumberKeepsWhatCameBefore) {
-    Load(QStringLiteral("[MediumType]\nMed1=Woda;1000;4180;335;0\nMed2=Glikol;10x0;3700;235;-15\n"
-                        "[Global]\nShowSurfaceTemp=1\nFontName=Tahoma\n[HelpFiles]\nHelp0=a.html\n"));
+    Load(QStringLiteral(
+        "[MediumType]\nMed1=Woda;1000;4180;335;0\nMed2=Glikol;10x0;3700;235;-15\n"
+        "[Global]\nShowSurfaceTemp=1\nFontName=Tahoma\n[HelpFiles]\nHelp0=a.html\n"));
     EXPECT_EQ(prompts.Texts(),
-              QStringList{QStringLiteral("blad wczytywania Inifile! Error: '10x0' is not a valid floating point value")});
+              QStringList{QStringLiteral(
+                  "blad wczytywania Inifile! Error: '10x0' is not a valid floating point value")});
     EXPECT_EQ(Cat().FontName, QStringLiteral("Tahoma"));
     EXPECT_EQ(Cat().MediumNames, (QStringList{QStringLiteral("Woda"), QStringLiteral("Glikol")}));
     EXPECT_EQ(Cat().MediumRecords.size(), 1u);
@@ -190,7 +200,8 @@ TEST_F(LoadConfigurationTest, BadMediumNumberKeepsWhatCameBefore) {
 TEST_F(LoadConfigurationTest, MissingFileGivesOneMessage) {
     LoadConfiguration(session, prompts, IniPath(), dir.path(), {});
     EXPECT_EQ(prompts.Texts(),
-              QStringList{QStringLiteral("blad wczytywania Inifile! Error: Cannot open file ") + IniPath()});
+              QStringList{QStringLiteral("blad wczytywania Inifile! Error: Cannot open file ") +
+                          IniPath()});
     EXPECT_TRUE(Cat().MaterialNames.isEmpty());
     EXPECT_TRUE(Cat().MaterialRecords.empty());
 }
@@ -198,7 +209,8 @@ TEST_F(LoadConfigurationTest, MissingFileGivesOneMessage) {
 TEST_F(LoadConfigurationTest, BinaryOrTruncatedFilesNeverCrash) {
     for (const QByteArray& bytes :
          {QByteArray("\xFF\xFE[\0M\0a", 7), QByteArray("\x00\x01\x02\xFF", 4),
-          QByteArray("[Material]\nMat1=A;0.0", 21), QByteArray("[Material]\nMat1=\xF3;1;2;3;4\n")}) {
+          QByteArray("[Material]\nMat1=A;0.0", 21),
+          QByteArray("[Material]\nMat1=\xF3;1;2;3;4\n")}) {
         QFile file(IniPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);

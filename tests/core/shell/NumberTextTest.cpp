@@ -1,6 +1,6 @@
+#include "shell/NumberText.h"
 #include "QtPrinters.h"
 #include "shell/AppError.h"
-#include "shell/NumberText.h"
 
 #include <QLocale>
 #include <clocale>
@@ -38,7 +38,8 @@ TEST_P(TextToFloatRefuses, WithTheConversionMessage) {
         TextToFloat(text);
         FAIL() << "accepted " << GetParam();
     } catch (const AppError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("'") + text + QStringLiteral("' is not a valid floating point value"));
+        EXPECT_EQ(e.Message(), QStringLiteral("'") + text +
+                                   QStringLiteral("' is not a valid floating point value"));
     }
 }
 
@@ -61,29 +62,29 @@ TEST_P(FormatFloatShows, Text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatFloatShows,
-    testing::Values(FormatCase{"#########0.00", 25.0L, "25.00"},
-                    FormatCase{"#########0.00", 0.0L, "0.00"},
-                    FormatCase{"#########0.000", 0.036L, "0.036"},
-                    FormatCase{"#0.000", 20.0L, "20.000"},
-                    FormatCase{"#0.000", float(0.0254f) * 1000.0L, "25.400"},
-                    FormatCase{"###0.00", 1234.5L, "1234.50"},
-                    FormatCase{"#########0", 4180.0L, "4180"},
-                    FormatCase{"#########0", 0.5L, "1"},
-                    FormatCase{"#########0", -0.5L, "-1"},
-                    FormatCase{"#########0.00", 0.125L, "0.13"},  // exact tie: away from zero
-                    FormatCase{"#########0.00", -0.125L, "-0.13"},
-                    
-                    FormatCase{"#########0.00", double(2.675), "2.67"}, // the double lies below the tie
-                    FormatCase{"#########0.00", -0.004L, "0.00"},      // no "-0.00"
-                    FormatCase{"#########0.00", -0.0051L, "-0.01"},
-                    FormatCase{"#########0.00", 9.999L, "10.00"},
-                    FormatCase{"#########0.0000", 1.0L / 3, "0.3333"},
-                    FormatCase{"#########0.00", 12345678901.0L, "12345678901.00"},
-                    FormatCase{"#0.##", 1.5L, "1.5"}, FormatCase{"#0.##", 2.0L, "2"}));
+    testing::Values(
+        FormatCase{"#########0.00", 25.0L, "25.00"}, FormatCase{"#########0.00", 0.0L, "0.00"},
+        FormatCase{"#########0.000", 0.036L, "0.036"}, FormatCase{"#0.000", 20.0L, "20.000"},
+        FormatCase{"#0.000", float(0.0254f) * 1000.0L, "25.400"},
+        FormatCase{"###0.00", 1234.5L, "1234.50"}, FormatCase{"#########0", 4180.0L, "4180"},
+        FormatCase{"#########0", 0.5L, "1"}, FormatCase{"#########0", -0.5L, "-1"},
+        FormatCase{"#########0.00", 0.125L, "0.13"}, // exact tie: away from zero
+        FormatCase{"#########0.00", -0.125L, "-0.13"},
+
+        FormatCase{"#########0.00", double(2.675), "2.67"}, // the double lies below the tie
+        FormatCase{"#########0.00", -0.004L, "0.00"},       // no "-0.00"
+        FormatCase{"#########0.00", -0.0051L, "-0.01"},
+        FormatCase{"#########0.00", 9.999L, "10.00"},
+        FormatCase{"#########0.0000", 1.0L / 3, "0.3333"},
+        FormatCase{"#########0.00", 12345678901.0L, "12345678901.00"},
+        FormatCase{"#0.##", 1.5L, "1.5"}, FormatCase{"#0.##", 2.0L, "2"}));
 
 TEST(FormatFloat, NonFiniteValuesAreErrorsNotText) {
-    EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::quiet_NaN()), AppError);
-    EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::infinity()), AppError);
+    EXPECT_THROW(
+        FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::quiet_NaN()),
+        AppError);
+    EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::infinity()),
+                 AppError);
 }
 
 TEST(NumberText, DoesNotFollowTheUserLocale) {
@@ -104,7 +105,8 @@ TEST(NumericKeyFilter, KeepsNumbersAndDropsTheRest) {
     EXPECT_EQ(NumericKeyFilter(u','), QChar(u'.'));
     for (char16_t c : {u'.', u'-', u'0', u'5', u'9', char16_t(8)})
         EXPECT_EQ(NumericKeyFilter(c), QChar(c));
-    for (char16_t c : {u'a', u'E', u' ', u'\r', char16_t(3), char16_t(22), char16_t(24), u'+', u'ó'})
+    for (char16_t c :
+         {u'a', u'E', u' ', u'\r', char16_t(3), char16_t(22), char16_t(24), u'+', u'ó'})
         EXPECT_EQ(NumericKeyFilter(c), QChar(0)) << int(c);
 }
 

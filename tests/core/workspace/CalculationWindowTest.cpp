@@ -13,7 +13,8 @@ struct TypeCase {
     const char* headerEnd;
 };
 
-class CalculationTypes : public test::WindowFixture, public testing::WithParamInterface<TypeCase> {};
+class CalculationTypes : public test::WindowFixture,
+                         public testing::WithParamInterface<TypeCase> {};
 
 TEST_P(CalculationTypes, BuildRowsAndLogHeading) {
     const TypeCase& c = GetParam();
@@ -23,7 +24,8 @@ TEST_P(CalculationTypes, BuildRowsAndLogHeading) {
     ASSERT_EQ(window->ResultLog.size(), 2);
     EXPECT_EQ(window->ResultLog[0], QString::fromUtf8(c.caption));
     EXPECT_TRUE(window->ResultLog[1].startsWith(QStringLiteral("Temp otoczenia\tTemp czynnika\t")));
-    EXPECT_TRUE(window->ResultLog[1].endsWith(QString::fromUtf8(c.headerEnd))) << window->ResultLog[1].toStdString();
+    EXPECT_TRUE(window->ResultLog[1].endsWith(QString::fromUtf8(c.headerEnd)))
+        << window->ResultLog[1].toStdString();
     EXPECT_FALSE(window->ResultLog[1].endsWith(u'\t'));
     EXPECT_FALSE(window->PrintEnabled);
     EXPECT_TRUE(window->CopyHeaderPending);
@@ -43,15 +45,21 @@ TEST_P(CalculationTypes, BuildRowsAndLogHeading) {
 INSTANTIATE_TEST_SUITE_P(
     AllTypes, CalculationTypes,
     testing::Values(
-        TypeCase{0, "Zabezpieczanie przed kondensacja na rurach", 6, 3, "\tminimalna grubosc izolacji\tRozmiar izolacji VELTAR"},
+        TypeCase{0, "Zabezpieczanie przed kondensacja na rurach", 6, 3,
+                 "\tminimalna grubosc izolacji\tRozmiar izolacji VELTAR"},
         TypeCase{1, "Obliczanie temperatury powierzchni", 6, 2, "\tTemperatura powierzchni"},
-        TypeCase{2, "Obliczanie strat ciepla w rurociagu", 8, 6, "\tStraty Q przez izolacje\tkoszty na godzine"},
-        TypeCase{3, "Obliczanie spadków temperatur w rurociagu", 10, 3, "\tSpadek temperatury\tStraty ciepla Q"},
+        TypeCase{2, "Obliczanie strat ciepla w rurociagu", 8, 6,
+                 "\tStraty Q przez izolacje\tkoszty na godzine"},
+        TypeCase{3, "Obliczanie spadków temperatur w rurociagu", 10, 3,
+                 "\tSpadek temperatury\tStraty ciepla Q"},
         TypeCase{4, "Obliczanie czasu zamarzania rurociagów", 11, 2,
                  "Wspólczynnik przejmowania ciepla z powierzchni h\tkrytyczny czas zamarzania"},
-        TypeCase{5, "Zabezpieczanie przed kondensacja na powierzchniach plaskich", 5, 3, "\tRozmiar izolacji VELTAR"},
-        TypeCase{6, "Obliczanie strat ciepla na powierzchniach plaskich", 7, 6, "\tkoszty na godzine"},
-        TypeCase{7, "Obliczanie temperatur powierzchni plaskich", 5, 2, "lambda\tTemperatura powierzchni"}));
+        TypeCase{5, "Zabezpieczanie przed kondensacja na powierzchniach plaskich", 5, 3,
+                 "\tRozmiar izolacji VELTAR"},
+        TypeCase{6, "Obliczanie strat ciepla na powierzchniach plaskich", 7, 6,
+                 "\tkoszty na godzine"},
+        TypeCase{7, "Obliczanie temperatur powierzchni plaskich", 5, 2,
+                 "lambda\tTemperatura powierzchni"}));
 
 class CalculationWindowTest : public test::WindowFixture {};
 
@@ -111,8 +119,8 @@ TEST_F(CalculationWindowTest, CalculatorFlagSurvivesTheOpening) {
 
 TEST_F(CalculationWindowTest, ClosingKeepsInputsUpToTheFirstBadText) {
     Open(2);
-    Type({QStringLiteral("21"), QStringLiteral("-7"), QStringLiteral("33,7"), QStringLiteral("13"), QStringLiteral(""),
-          QString(), QStringLiteral("8"), QStringLiteral("0.7")});
+    Type({QStringLiteral("21"), QStringLiteral("-7"), QStringLiteral("33,7"), QStringLiteral("13"),
+          QStringLiteral(""), QString(), QStringLiteral("8"), QStringLiteral("0.7")});
     window->Input(5).ChooseMaterial(1);
     window->TntFormClose();
     const RememberedValues& r = session.Remembered;

@@ -1,7 +1,7 @@
+#include "workspace/TParaLine.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "shell/NumberText.h"
-#include "workspace/TParaLine.h"
 
 using namespace kelvara;
 
@@ -129,14 +129,16 @@ TEST_F(RowReactions, MediumWithoutRecordIsReported) {
     session.Catalogue.MediumRecords.pop_back(); // a name left without its record
     Open(3);
     window->Input(2).ChooseMedium(1);
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("niewlasciwe parametry czynnikaList index out of bounds (1)")});
+    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral(
+                                   "niewlasciwe parametry czynnikaList index out of bounds (1)")});
     EXPECT_EQ(prompts.messages.front().kind, MessageKind::Error);
 }
 
 TEST_F(RowReactions, HButtonNeedsAMaterial) {
     Open(2);
     window->Input(6).ClickHButton();
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral("Przed obliczeniami prosze podac typ materialu.")});
+    EXPECT_EQ(prompts.Texts(),
+              QStringList{QStringLiteral("Przed obliczeniami prosze podac typ materialu.")});
     EXPECT_EQ(prompts.calculatorShown, 0);
 }
 
@@ -153,7 +155,8 @@ TEST_F(RowReactions, HButtonWritesTheCalculatorsCoefficient) {
     };
     window->Input(6).ClickHButton();
     EXPECT_EQ(prompts.calculatorShown, 1);
-    EXPECT_EQ(window->Input(6).ParaLineEditText(), FormatFloat(QStringLiteral("#0.000"), session.Remembered.SurfaceCoeff));
+    EXPECT_EQ(window->Input(6).ParaLineEditText(),
+              FormatFloat(QStringLiteral("#0.000"), session.Remembered.SurfaceCoeff));
     EXPECT_NE(session.Remembered.SurfaceCoeff, 9.0f);
     // Outdoors with a cladding: the flag survives the write of the h row.
     EXPECT_TRUE(session.CoeffFromCalculator);
