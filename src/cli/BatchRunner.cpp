@@ -2,6 +2,7 @@
 
 #include "engine/Calculations.h"
 #include "engine/CoefficientCalculator.h"
+#include "engine/ToleranceTable.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -87,7 +88,8 @@ void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
         return;
     }
     default:
-        row.SetParaLineEditText(field);
+        // The log writes the freezing temperature with its unit: "0.00[°C]".
+        row.SetParaLineEditText(field.endsWith(QStringLiteral("[°C]")) ? field.chopped(4) : field);
         return;
     }
 }
@@ -136,6 +138,11 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(loadPrompts.messages.join(u'\n')));
             return BatchUsageError;
         }
+        // A missing size table is reported; the calculations then say "Error!" in its place.
+        LoadPipeToleranceTable(configured, loadPrompts, options.dataDir);
+        LoadSheetToleranceTable(configured, loadPrompts, options.dataDir);
+        for (const QString& message : loadPrompts.messages)
+            Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));
     }
     configured.CalculationType = options.calculationType;
     const CalculationTypeSpec& spec = CalculationTypeOf(options.calculationType);
@@ -143,6 +150,8 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
     int resultFieldCount = 0;
     for (const RowSpec& row : spec.results)
         resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
+    // The freezing calculation prints its series after the log line.
+    const int seriesCount = options.calculationType == 4 ? int(FreezingSeries().size()) : 0;
     const QString caption = QString::fromUtf16(spec.caption);
 
     QString header;
@@ -171,7 +180,9 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
         if (line.isEmpty() || line == caption || line == header)
             continue;
         const QStringList fields = line.split(u'\t');
-        if (fields.size() != inputCount && fields.size() != inputCount + resultFieldCount) {
+        const qsizetype count = fields.size();
+        if (count != inputCount && count != inputCount + resultFieldCount &&
+            !(seriesCount > 0 && count == inputCount + resultFieldCount + seriesCount)) {
             Append(err, QStringLiteral("kelvara-cli: line %1: expected %2 fields, found %3\n")
                             .arg(lineNumber)
                             .arg(inputCount)
@@ -181,6 +192,8 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
 
         Session session;
         session.Catalogue = configured.Catalogue;
+        session.PipeToleranceTable = configured.PipeToleranceTable;
+        session.SheetToleranceTable = configured.SheetToleranceTable;
         session.CalculationType = options.calculationType;
         BatchPrompts prompts;
         CalculationWindow window(session, prompts);
@@ -188,6 +201,7 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
         for (int i = 0; i < inputCount; ++i)
             SetField(window.Input(i), fields[i], prompts, session.Catalogue, lineNumber, err);
         prompts.messages.clear(); // filling the rows is not the calculation's doing
+        const qsizetype logged = window.ResultLog.size();
         const bool ok = window.Button1Click();
         QStringList notes = prompts.messages;
         if (!ok && !notes.isEmpty()) {
@@ -205,7 +219,21 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
             exitCode = BatchCaseRefused;
             continue;
         }
-        Append(out, window.ResultLog.last() + u'\n');
+        // A calculation that found nothing to do may log nothing (a sheet needing no insulation
+        // against condensation); the case still gets its line: its fields and the results.
+        QString printed = window.ResultLog.size() > logged ? window.ResultLog.last() : QString();
+        if (printed.isEmpty()) {
+            for (int i = 0; i < inputCount; ++i)
+                printed += fields[i] + u'\t';
+            for (const auto& row : window.ResultRows)
+                if (row->ParaLineEditAvailable())
+                    printed += row->ParaLineEditText() + u'\t';
+        }
+        if (seriesCount > 0) {
+            for (const QString& entry : window.Result(spec.choiceRow).Alternatives())
+                printed += entry + u'\t';
+        }
+        Append(out, printed + u'\n');
     }
     return exitCode;
 }

@@ -75,6 +75,8 @@ TEST_F(MainWindowTest, ShowsItsTexts) {
     EXPECT_EQ(Find<QLabel>("Label1")->font().pixelSize(), 51);
     EXPECT_EQ(Find<QLabel>("Label1")->font().family(), session.Catalogue.FontName);
     EXPECT_FALSE(Find<QLabel>("Image1")->pixmap().isNull());
+    ASSERT_TRUE(session.PipeToleranceTable && session.SheetToleranceTable);
+    EXPECT_FALSE(session.PipeToleranceTable->empty());
 }
 
 struct Entry {
@@ -103,7 +105,7 @@ TEST_F(MainWindowTest, EachEntrySetsItsCalculationType) {
         EXPECT_EQ(button->text(), QString::fromUtf8(e.caption));
         EXPECT_EQ(action->text(), QString::fromUtf8(e.caption));
         session.CalculationType = -1;
-        QTest::mouseClick(button, Qt::LeftButton);
+        button->click();
         EXPECT_EQ(session.CalculationType, e.type) << e.button;
         session.CalculationType = -1;
         action->trigger();
@@ -154,12 +156,18 @@ TEST_F(MainWindowTest, WrongConfigurationIsReportedAndTheWindowStillOpens) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Material]\nMat1=A;x;0;0;1\n");
     ini.close();
-    test::SeenMessage seen;
-    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    QList<test::SeenMessage> seen;
+    test::AnswerMessageBoxes(QMessageBox::Ok, 3, &seen);
     Open(dir.path());
+    ASSERT_EQ(seen.size(), 3);
     EXPECT_EQ(
-        seen.text,
+        seen[0].text,
         QStringLiteral("blad wczytywania Inifile! Error: 'x' is not a valid floating point value"));
+    // Without the size tables each is reported once, and the program goes on.
+    EXPECT_EQ(seen[1].text, QStringLiteral("blad tablicy tolerancji! Error: Cannot open file ") +
+                                dir.filePath(QStringLiteral("tt_p.txt")));
+    EXPECT_EQ(seen[2].text, QStringLiteral("blad tablicy tolerancji! Error: Cannot open file ") +
+                                dir.filePath(QStringLiteral("tt_s.txt")));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Find<QLabel>("Image1")->pixmap().isNull());
 }

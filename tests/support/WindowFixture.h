@@ -24,6 +24,26 @@ protected:
             if (!texts[i].isNull() && window->Input(i).ParaLineEditAvailable())
                 window->Input(i).SetParaLineEditText(texts[i]);
     }
+    // Enters texts in row order as a user would: an empty text leaves the row alone, the
+    // material row takes a name, the flow row "value unit" (an unknown unit: none chosen).
+    void Enter(const std::vector<const char*>& inputs) {
+        for (int i = 0; i < int(inputs.size()); ++i) {
+            TParaLine& row = window->Input(i);
+            const QString text = QString::fromUtf8(inputs[std::size_t(i)]);
+            if (text.isEmpty())
+                continue;
+            if (row.ParaLineMaterialAvailable()) {
+                row.ChooseMaterial(int(session.Catalogue.MaterialNames.indexOf(text)));
+            } else if (row.ParaLineFlowRateAvailable()) {
+                const QStringList parts = text.split(u' ');
+                row.SetParaLineEditText(parts[0]);
+                if (parts.size() > 1)
+                    row.ChooseFlowRate(int(FlowRateUnits.indexOf(parts[1])));
+            } else {
+                row.SetParaLineEditText(text);
+            }
+        }
+    }
     QStringList Results() const {
         QStringList texts;
         for (const auto& row : window->ResultRows)

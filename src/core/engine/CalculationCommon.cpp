@@ -1,5 +1,6 @@
 #include "CalculationCommon.h"
 
+#include "CoefficientCalculator.h"
 #include "FloatingPoint.h"
 #include "Physics.h"
 #include "shell/NumberText.h"
@@ -59,22 +60,65 @@ float Conductivity(CalculationWindow& w, int materialRow, int material, float am
                                 material);
 }
 
+QString InputFields(CalculationWindow& w, int materialRow, const QString& userLambdaText,
+                    const std::initializer_list<int>& inputRows) {
+    QString fields;
+    for (int i : inputRows) {
+        fields += i == materialRow ? w.Input(i).MaterialText() + u' ' + userLambdaText
+                                   : w.Input(i).ParaLineEditText();
+        fields += u'\t';
+    }
+    return fields;
+}
+
+QString ResultFields(CalculationWindow& w, const std::initializer_list<int>& resultRows) {
+    QString fields;
+    for (int j : resultRows)
+        fields += w.Result(j).ParaLineEditText() + u'\t';
+    return fields;
+}
+
 void AppendLogLine(CalculationWindow& w, int materialRow, const QString& userLambdaText,
                    const std::initializer_list<int>& inputRows,
                    const std::initializer_list<int>& resultRows) {
-    QString line;
-    for (int i : inputRows) {
-        line += i == materialRow ? w.Input(i).MaterialText() + u' ' + userLambdaText
-                                 : w.Input(i).ParaLineEditText();
-        line += u'\t';
-    }
-    for (int j : resultRows)
-        line += w.Result(j).ParaLineEditText() + u'\t';
-    w.ResultLog.append(line);
+    w.ResultLog.append(InputFields(w, materialRow, userLambdaText, inputRows) +
+                       ResultFields(w, resultRows));
 }
 
 void WriteResult(CalculationWindow& w, int row, const QString& pattern, long double value) {
     w.Result(row).SetParaLineEditText(FormatFloat(pattern, value));
+}
+
+void AutomaticCoefficient(CalculationWindow& w, int hRow, float thickness, float& h) {
+    Session& s = w.GetSession();
+    if (s.CoeffFromCalculator || thickness != 0)
+        return;
+    try {
+        h = AutoSurfaceCoefficient(w);
+        w.Input(hRow).SetParaLineEditText(
+            FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
+    } catch (const AppError&) {
+    }
+}
+
+float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thickness, float h) {
+    Session& s = w.GetSession();
+    const bool fromCalculator = s.CoeffFromCalculator;
+    w.Input(thicknessRow).SetParaLineEditText(QStringLiteral("0"));
+    const float bare = AutoSurfaceCoefficient(w);
+    w.Input(thicknessRow)
+        .SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
+    s.Remembered.SurfaceCoeff = h;
+    if (!fromCalculator)
+        s.CoeffFromCalculator = false;
+    return bare;
+}
+
+float LinearTransmittance(float d, float s, float lambda, float h) {
+    const long double outer = 2.0L * s + d;
+    float r = fp::Store(fp::Div(fp::Ln(fp::Div(outer, d)), TwoPi * lambda));
+    r = fp::Store(fp::Div(1.0L, outer * (static_cast<long double>(h) * Pi)) + r);
+    return fp::Store(fp::Div(1.0L, r));
 }
 
 } // namespace kelvara::common

@@ -39,8 +39,26 @@ float Conductivity(CalculationWindow& w, int materialRow, int material, float am
 void AppendLogLine(CalculationWindow& w, int materialRow, const QString& userLambdaText,
                    const std::initializer_list<int>& inputRows,
                    const std::initializer_list<int>& resultRows);
+// The log fields of some input rows (material row as above) or result rows, each with its TAB.
+QString InputFields(CalculationWindow& w, int materialRow, const QString& userLambdaText,
+                    const std::initializer_list<int>& inputRows);
+QString ResultFields(CalculationWindow& w, const std::initializer_list<int>& resultRows);
 
 void WriteResult(CalculationWindow& w, int row, const QString& pattern, long double value);
+
+// A bare surface whose h was not taken from the calculator gets the automatic h, shown in
+// the h row; failures leave h as it was.
+void AutomaticCoefficient(CalculationWindow& w, int hRow, float thickness, float& h);
+
+// The automatic h of the same surface without insulation, for the heat-loss reduction. The
+// thickness row is set to "0" for the run and then shows the thickness in mm with three
+// decimals; SurfaceCoeff gets h back and the calculator flag its earlier state.
+float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thickness, float h);
+
+// Heat transfer per metre of an insulated pipe (outer diameter d, insulation s, both m).
+float LinearTransmittance(float d, float s, float lambda, float h);
+
+inline const QString NotNeeded = QStringLiteral("-/-");
 
 } // namespace common
 } // namespace kelvara

@@ -8,9 +8,19 @@ class CalculationWindow;
 // its results, false when it refused after a message. Unexpected failures throw AppError.
 using Calculation = bool (*)(CalculationWindow&);
 
+bool PipeCondensation(CalculationWindow& w);
+bool PipeSurfaceTemperatureCalc(CalculationWindow& w);
 bool PipeHeatLoss(CalculationWindow& w);
+bool PipeTemperatureDrop(CalculationWindow& w);
+bool PipeFreezingTime(CalculationWindow& w);
+bool SheetCondensation(CalculationWindow& w);
+bool SheetHeatLoss(CalculationWindow& w);
+bool SheetSurfaceTemperatureCalc(CalculationWindow& w);
 
-// The calculation of a type, or nullptr for a type that has none yet.
+// The freezing time (hours) with another insulation thickness (m), for the series.
+float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness);
+
+// The calculation of a type, or nullptr for a number that is no type.
 Calculation CalculationFor(int calculationType);
 
 } // namespace kelvara

@@ -1,10 +1,7 @@
 #include "CalculationCommon.h"
 #include "Calculations.h"
-#include "CoefficientCalculator.h"
 #include "FloatingPoint.h"
 #include "Physics.h"
-#include "shell/NumberText.h"
-#include "shell/Session.h"
 #include "workspace/CalculationWindow.h"
 
 #include <cmath>
@@ -17,8 +14,6 @@ using fp::Store;
 
 bool PipeHeatLoss(CalculationWindow& w) {
     enum { Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price };
-    Session& s = w.GetSession();
-
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
@@ -37,24 +32,10 @@ bool PipeHeatLoss(CalculationWindow& w) {
         !(thickness >= 0))
         return RefuseData(w);
 
-    if (!s.CoeffFromCalculator && thickness == 0) {
-        try {
-            h = AutoSurfaceCoefficient(w);
-            w.Input(HRow).SetParaLineEditText(
-                FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
-        } catch (const AppError&) {
-        }
-    }
+    AutomaticCoefficient(w, HRow, thickness, h);
 
     // The same pipe without insulation, for the reduction.
-    const bool coeffWasFromCalculator = s.CoeffFromCalculator;
-    w.Input(Thickness).SetParaLineEditText(QStringLiteral("0"));
-    const float bareH = AutoSurfaceCoefficient(w);
-    w.Input(Thickness).SetParaLineEditText(
-        FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
-    s.Remembered.SurfaceCoeff = h;
-    if (!coeffWasFromCalculator)
-        s.CoeffFromCalculator = false;
+    const float bareH = BareSurfaceCoefficient(w, Thickness, thickness, h);
     const float bareLoss = Store(static_cast<long double>(bareH) * Pi * d * length *
                                  (static_cast<long double>(ta) - tm));
 
@@ -83,8 +64,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
     WriteResult(w, 4, QStringLiteral("#########0.000"), cost);
 
     if (thickness == 0) {
-        w.Result(1).SetParaLineEditText(QStringLiteral("-/-"));
-        w.Result(0).SetParaLineEditText(QStringLiteral("-/-"));
+        w.Result(1).SetParaLineEditText(NotNeeded);
+        w.Result(0).SetParaLineEditText(NotNeeded);
     }
 
     AppendLogLine(w, Material, userLambdaText,

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Catalogues.h"
+#include "engine/ToleranceTable.h"
+
+#include <memory>
 
 namespace kelvara {
 
@@ -33,6 +36,9 @@ struct RememberedValues {
 // The program-wide state: one object, handed by reference to whoever needs it.
 struct Session {
     Catalogues Catalogue;
+    // Absent when its file could not be read; shared, since nothing changes them after loading.
+    std::shared_ptr<const TToleranceTable> PipeToleranceTable;
+    std::shared_ptr<const TToleranceTable> SheetToleranceTable;
     RememberedValues Remembered;
     int CalculationType = 0;
     bool CoeffFromCalculator = false;

@@ -99,7 +99,9 @@ QStringList TTntIniFile::SplitLines(const QString& text) {
     return lines;
 }
 
-TTntIniFile::TTntIniFile(const QString& fileName) {
+TTntIniFile::TTntIniFile(const QString& fileName) : lines_(LoadLines(fileName)) {}
+
+QStringList TTntIniFile::LoadLines(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file %1").arg(fileName));
@@ -108,7 +110,7 @@ TTntIniFile::TTntIniFile(const QString& fileName) {
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
         throw AppError(QStringLiteral("Cannot read file %1").arg(fileName));
-    lines_ = SplitLines(DecodeText(bytes));
+    return SplitLines(DecodeText(bytes));
 }
 
 TTntIniFile TTntIniFile::FromBytes(const QByteArray& bytes) {

@@ -29,6 +29,8 @@ public:
     static QString DecodeText(const QByteArray& bytes);
     // Splits at CR, LF and U+2028 (CR LF U+2028 together count as one end); NUL ends the text.
     static QStringList SplitLines(const QString& text);
+    // Reads, decodes and splits a whole text file; throws AppError when it cannot be read.
+    static QStringList LoadLines(const QString& fileName);
 
 private:
     TTntIniFile() = default;

@@ -126,11 +126,17 @@ bool CalculationWindow::RunCalculation() {
 bool CalculationWindow::Button1Click() {
     PrintEnabled = false;
     try {
+        const CalculationTypeSpec& spec = Spec();
+        const bool freezing = calculationType_ == 4;
+        if (freezing)
+            Result(0).SetParaLineEditText(QString());
         if (!RunCalculation())
             return false;
-        const CalculationTypeSpec& spec = Spec();
         if (spec.choiceTargetRow >= 0) {
             Result(spec.choiceRow).SetAlternatives(AlternativeThicknesses);
+            Result(spec.choiceRow).SetAlternativeText(ChooseText);
+        } else if (freezing) {
+            Result(spec.choiceRow).SetAlternatives(FreezingTimeSeries());
             Result(spec.choiceRow).SetAlternativeText(ChooseText);
         }
         PrintEnabled = true;
@@ -142,6 +148,19 @@ bool CalculationWindow::Button1Click() {
         PrintEnabled = false;
         return false;
     }
+}
+
+QStringList CalculationWindow::FreezingTimeSeries() {
+    QStringList series;
+    for (const FreezingSeriesEntry& entry : FreezingSeries())
+        series.append(QString::fromUtf16(entry.label) +
+                      FormatFloat(QStringLiteral("###0.00"),
+                                  PipeFreezingTimeForThickness(*this, entry.thickness)));
+    // No series when the medium never freezes or the time has no meaning.
+    const QString outcome = Result(0).ParaLineEditText();
+    if (outcome == QStringLiteral("nigdy") || outcome.isEmpty())
+        series.clear();
+    return series;
 }
 
 void CalculationWindow::TntFormClose() {

@@ -52,6 +52,7 @@ public:
 private:
     void BuildRows();
     bool RunCalculation();
+    QStringList FreezingTimeSeries();
 
     Session& session_;
     Prompts& prompts_;

@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "ProgramInfo.h"
+#include "engine/ToleranceTable.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
@@ -177,6 +178,8 @@ void Tfrm_Main::FormCreate() {
     separatorGuard_ = std::make_unique<DecimalSeparatorGuard>();
     LoadConfiguration(session_, prompts_, dataDir_ + u'/' + ConfigurationFileName, dataDir_,
                       QFontDatabase::families());
+    LoadPipeToleranceTable(session_, prompts_, dataDir_);
+    LoadSheetToleranceTable(session_, prompts_, dataDir_);
     QPixmap logo;
     if (logo.load(dataDir_ + QStringLiteral("/logo1.bmp")))
         Image1->setPixmap(

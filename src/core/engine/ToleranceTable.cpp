@@ -1,0 +1,103 @@
+#include "ToleranceTable.h"
+
+#include "FloatingPoint.h"
+#include "shell/AppError.h"
+#include "shell/NumberText.h"
+#include "shell/Prompts.h"
+#include "shell/Session.h"
+#include "shell/TntIniFile.h"
+
+#include <optional>
+
+namespace kelvara {
+
+namespace {
+
+constexpr qsizetype HeadingLines = 10;
+
+// Takes the text before the next ";" off the front of rest; without one, the empty text.
+QString TakeField(QString& rest) {
+    const qsizetype semicolon = rest.indexOf(u';');
+    if (semicolon < 0)
+        return {};
+    const QString field = rest.left(semicolon);
+    rest.remove(0, semicolon + 1);
+    return field;
+}
+
+void ParseLine(const QString& text, TToleranceLine& line) {
+    QString rest = text;
+    line.DiameterFrom = fp::Store(TextToFloat(TakeField(rest)));
+    line.DiameterTo = fp::Store(TextToFloat(TakeField(rest)));
+    line.ThicknessFrom = fp::Store(TextToFloat(TakeField(rest)));
+    line.ThicknessTo = fp::Store(TextToFloat(TakeField(rest)));
+    const qsizetype semicolon = rest.indexOf(u';');
+    line.SizeText = semicolon < 0 ? rest : rest.left(semicolon);
+}
+
+QString Lookup(const std::shared_ptr<const TToleranceTable>& table, Prompts& prompts,
+               const QString& absent, const std::optional<long double>& diameterMm,
+               float thickness) {
+    QString result;
+    if (!table) {
+        prompts.ShowMessage(MessageKind::Error,
+                            QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: ") + absent);
+        return QStringLiteral("Error!");
+    }
+    const long double s = thickness;
+    for (const TToleranceLine& line : *table) {
+        const bool diameterFits =
+            !diameterMm || (line.DiameterFrom < *diameterMm && *diameterMm <= line.DiameterTo);
+        if (diameterFits && line.ThicknessFrom < s && s <= line.ThicknessTo) {
+            result = line.SizeText;
+            break;
+        }
+    }
+    return result.isEmpty() ? QStringLiteral("patrz Pomoc") : result;
+}
+
+} // namespace
+
+std::shared_ptr<const TToleranceTable> LoadToleranceTable(const QString& fileName,
+                                                          Prompts& prompts) {
+    std::shared_ptr<TToleranceTable> table;
+    try {
+        const QStringList lines = TTntIniFile::LoadLines(fileName);
+        table = std::make_shared<TToleranceTable>();
+        for (qsizetype i = HeadingLines; i < lines.size(); ++i) {
+            if (lines[i].isEmpty())
+                continue;
+            // The line joins the table before it is parsed, so a failing line keeps what it got.
+            table->emplace_back();
+            ParseLine(lines[i], table->back());
+        }
+    } catch (const AppError& error) {
+        prompts.ShowMessage(MessageKind::Error,
+                            QStringLiteral("blad tablicy tolerancji! Error: ") + error.Message());
+    }
+    return table;
+}
+
+void LoadPipeToleranceTable(Session& session, Prompts& prompts, const QString& dataDir) {
+    session.PipeToleranceTable =
+        LoadToleranceTable(dataDir + u'/' + PipeToleranceFileName, prompts);
+}
+
+void LoadSheetToleranceTable(Session& session, Prompts& prompts, const QString& dataDir) {
+    session.SheetToleranceTable =
+        LoadToleranceTable(dataDir + u'/' + SheetToleranceFileName, prompts);
+}
+
+QString PipeInsulationSize(const Session& session, Prompts& prompts, float pipeDiameter,
+                           float thickness) {
+    return Lookup(session.PipeToleranceTable, prompts,
+                  QStringLiteral("Pipes Tolerance table not open!"),
+                  static_cast<long double>(pipeDiameter) * 1000.0L, thickness);
+}
+
+QString SheetInsulationSize(const Session& session, Prompts& prompts, float thickness) {
+    return Lookup(session.SheetToleranceTable, prompts,
+                  QStringLiteral("Sheets Tolerance table not open!"), std::nullopt, thickness);
+}
+
+} // namespace kelvara
