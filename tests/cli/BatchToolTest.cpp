@@ -131,7 +131,8 @@ TEST_P(EveryType, RunsAndFeedsItsOwnOutputBack) {
     const CliRun first = RunCli({QString::fromUtf8(c.type)}, QByteArray(c.line) + '\n');
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString() << first.out.toStdString();
     EXPECT_TRUE(first.out.startsWith(QString::fromUtf8(c.start))) << first.out.toStdString();
-    EXPECT_FALSE(first.out.contains(QStringLiteral("nan")) || first.out.contains(QStringLiteral("inf")));
+    EXPECT_FALSE(first.out.contains(QStringLiteral("nan")) ||
+                 first.out.contains(QStringLiteral("inf")));
     const CliRun again = RunCli({QString::fromUtf8(c.type)}, first.out.toUtf8());
     EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
     EXPECT_EQ(again.out, first.out);
@@ -142,24 +143,31 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TypeLine{"pipe-condensation", "25\t-5\t25.4\tKauczuk syntetyczny KV-Flex\t9\t80",
                  "25\t-5\t25.4\tKauczuk syntetyczny KV-Flex \t9\t80\t21.30\t"},
-        TypeLine{"pipe-surface", "25\t-5\t25.4\t20\tPianka PIR\t9", "25\t-5\t25.4\t20\tPianka PIR \t9\t"},
+        TypeLine{"pipe-surface", "25\t-5\t25.4\t20\tPianka PIR\t9",
+                 "25\t-5\t25.4\t20\tPianka PIR \t9\t"},
+        TypeLine{
+            "pipe-temperature-drop",
+            "20\t80\t1000\t4180\t1[m/s]\t50\t20\t100\twspólczynnik k 0.036\t9",
+            "20\t80\t1000\t4180\t1[m/s]\t50\t20\t100\twspólczynnik k 0.0360\t9\t0.0360\t0.24\t"},
         TypeLine{"pipe-temperature-drop",
-                 "20\t80\t1000\t4180\t1[m/s]\t50\t20\t100\twspólczynnik k 0.036\t9",
-                 "20\t80\t1000\t4180\t1[m/s]\t50\t20\t100\twspólczynnik k 0.0360\t9\t0.0360\t0.24\t"},
-        TypeLine{"pipe-temperature-drop", "20\t80\t1000\t4180\t10[gal/min]\t50\t20\t100\tPianka PIR\t9",
+                 "20\t80\t1000\t4180\t10[gal/min]\t50\t20\t100\tPianka PIR\t9",
                  "20\t80\t1000\t4180\t10[gal/min]\t"},
-        TypeLine{"pipe-freezing", "-10\t5\t1000\t4180\t0\t335\t20\t25.4\t10\twspólczynnik k 0.036\t9",
-                 "-10\t5\t1000\t4180\t0[°C]\t335\t20\t25.4\t10\twspólczynnik k 0.0360\t9\t3.95\t6 mm : "
-                 "3.14\t13 mm : 4.50\t"},
-        TypeLine{"sheet-condensation", "25\t-5\tPianka PIR\t9\t80", "25\t-5\tPianka PIR \t9\t80\t21.30\t"},
-        TypeLine{"sheet-condensation", "25\t-5\tPianka PIR\t9\t0", "25\t-5\tPianka PIR\t9\t0\t-109.80\t-/-\t-/-\t"},
+        TypeLine{
+            "pipe-freezing", "-10\t5\t1000\t4180\t0\t335\t20\t25.4\t10\twspólczynnik k 0.036\t9",
+            "-10\t5\t1000\t4180\t0[°C]\t335\t20\t25.4\t10\twspólczynnik k 0.0360\t9\t3.95\t6 mm : "
+            "3.14\t13 mm : 4.50\t"},
+        TypeLine{"sheet-condensation", "25\t-5\tPianka PIR\t9\t80",
+                 "25\t-5\tPianka PIR \t9\t80\t21.30\t"},
+        TypeLine{"sheet-condensation", "25\t-5\tPianka PIR\t9\t0",
+                 "25\t-5\tPianka PIR\t9\t0\t-109.80\t-/-\t-/-\t"},
         TypeLine{"sheet-heatloss", "20\t80\t20\t1\twspólczynnik k 0.036\t9\t0.5",
                  "20\t80\t20.000\t1\twspólczynnik k 0.0360\t9\t0.5\t0.0360\t1.500\t-90.000\t"},
         TypeLine{"sheet-surface", "20\t80\t20\twspólczynnik k 0.036\t9",
                  "20\t80\t20\twspólczynnik k 0.0360\t9\t0.0360\t30.00\t"}));
 
 TEST(BatchTool, FlowWithoutAKnownUnitIsRefused) {
-    const CliRun run = RunCli({QStringLiteral("3")}, "20\t80\t1000\t4180\t1[m/h]\t50\t20\t100\tPianka PIR\t9\n");
+    const CliRun run =
+        RunCli({QStringLiteral("3")}, "20\t80\t1000\t4180\t1[m/h]\t50\t20\t100\tPianka PIR\t9\n");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, QStringLiteral("! prosze wybrac jednostke przeplywu przed obliczeniami\n"));
 }

@@ -1,11 +1,18 @@
 #include "GuiPrompts.h"
 
 #include "ProgramInfo.h"
+#include "dialogs/TInsideOutside.h"
+#include "dialogs/TThermal_Cond.h"
 #include "engine/CoefficientCalculator.h"
+#include "windows/TF_Help.h"
 
 #include <QMessageBox>
 
 namespace kelvara {
+
+GuiPrompts::GuiPrompts(QWidget* parent) : parent_(parent) {}
+
+GuiPrompts::~GuiPrompts() = default;
 
 void GuiPrompts::ShowMessage(MessageKind kind, const QString& text) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -33,18 +40,21 @@ bool GuiPrompts::AskYesNo(const QString& caption, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-} // namespace kelvara
-
-namespace kelvara {
-
-// The calculation windows that ask these questions open their dialogs themselves; until
-// one is open nothing can ask, and an unanswered question leaves everything unchanged.
 std::optional<float> GuiPrompts::AskUserConductivity() {
-    return std::nullopt;
+    if (!thermalCond_)
+        thermalCond_ = std::make_unique<TThermal_Cond>(*this, fontName_, parent_);
+    return thermalCond_->Ask();
 }
 
 void GuiPrompts::ShowCoefficientCalculator(CoefficientCalculator& calculator) {
-    calculator.Button2Click();
+    TInsideOutside window(calculator, HelpWindow(), fontName_, parent_);
+    window.exec();
+}
+
+TF_Help& GuiPrompts::HelpWindow() {
+    if (!help_)
+        help_ = std::make_unique<TF_Help>(fontName_, parent_);
+    return *help_;
 }
 
 } // namespace kelvara

@@ -1,12 +1,14 @@
 #include "Tfrm_Main.h"
 
 #include "ClickableLabel.h"
+#include "GuiPrompts.h"
 #include "ProgramInfo.h"
 #include "engine/ToleranceTable.h"
 #include "shell/ConfigurationLoader.h"
-#include "shell/Prompts.h"
 #include "shell/Session.h"
 #include "windows/HelpDocuments.h"
+#include "windows/TF_Help.h"
+#include "workspace/TPipeForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,7 +46,7 @@ void ApplyFontName(QWidget* widget, const QString& family) {
 
 } // namespace
 
-Tfrm_Main::Tfrm_Main(Session& session, Prompts& prompts, const QString& dataDir, QWidget* parent)
+Tfrm_Main::Tfrm_Main(Session& session, GuiPrompts& prompts, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), session_(session), prompts_(prompts), dataDir_(dataDir) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("frm_Main"));
@@ -180,6 +182,7 @@ void Tfrm_Main::FormCreate() {
                       QFontDatabase::families());
     LoadPipeToleranceTable(session_, prompts_, dataDir_);
     LoadSheetToleranceTable(session_, prompts_, dataDir_);
+    prompts_.SetFontName(session_.Catalogue.FontName);
     QPixmap logo;
     if (logo.load(dataDir_ + QStringLiteral("/logo1.bmp")))
         Image1->setPixmap(
@@ -241,6 +244,11 @@ void Tfrm_Main::FormShow() {
 
 void Tfrm_Main::OpenCalculation(int calculationType) {
     session_.CalculationType = calculationType;
+    TPipeForm form(session_, prompts_, prompts_.HelpWindow(), this);
+    form.OpenUrl = OpenUrl;
+    if (OnCalculationWindow)
+        OnCalculationWindow(form);
+    form.exec();
 }
 
 void Tfrm_Main::button_main_infoClick() {

@@ -16,7 +16,7 @@ class QMenu;
 namespace kelvara {
 
 struct Session;
-class Prompts;
+class GuiPrompts;
 class ClickableLabel;
 
 // The main window: the eight calculation entries, About, help and closing. Creating it loads
@@ -24,7 +24,7 @@ class ClickableLabel;
 class Tfrm_Main : public QMainWindow {
     Q_OBJECT
 public:
-    Tfrm_Main(Session& session, Prompts& prompts, const QString& dataDir,
+    Tfrm_Main(Session& session, GuiPrompts& prompts, const QString& dataDir,
               QWidget* parent = nullptr);
     ~Tfrm_Main() override;
 
@@ -33,8 +33,10 @@ public:
     // Opens a URL or a document with the desktop; tests replace it.
     std::function<bool(const QUrl&)> OpenUrl;
 
-    // Sets the calculation type and opens its window.
+    // Sets the calculation type and opens a fresh calculation window, modally.
     void OpenCalculation(int calculationType);
+    // Called with each calculation window once it is made, before it is shown; tests use it.
+    std::function<void(QDialog&)> OnCalculationWindow;
 
     void button_main_infoClick();
     void Help1Click();
@@ -50,7 +52,7 @@ private:
     void BuildControls();
 
     Session& session_;
-    Prompts& prompts_;
+    GuiPrompts& prompts_;
     QString dataDir_;
     std::unique_ptr<DecimalSeparatorGuard> separatorGuard_;
 

@@ -1,0 +1,269 @@
+#include "TInsideOutside.h"
+
+#include "shell/NumberText.h"
+#include "windows/TF_Help.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kelvara {
+
+TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
+                               const QString& fontName, QWidget* parent)
+    : QDialog(parent), calculator_(calculator), help_(help), fontName_(fontName) {
+    setObjectName(QStringLiteral("InsideOutside"));
+    setFixedSize(477, 470);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 251, 240));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    if (!fontName.isEmpty()) {
+        QFont f = font();
+        f.setFamily(fontName);
+        setFont(f);
+    }
+    auto label = [](QWidget* parent, const char* name, QRect g) {
+        auto* l = new QLabel(parent);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(g);
+        return l;
+    };
+    auto radio = [](QWidget* parent, const char* name, QRect g) {
+        auto* r = new QRadioButton(parent);
+        r->setObjectName(QString::fromLatin1(name));
+        r->setGeometry(g);
+        return r;
+    };
+    auto edit = [](QWidget* parent, const char* name, QRect g) {
+        auto* e = new QLineEdit(parent);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setGeometry(g);
+        return e;
+    };
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(4, 0, 469, 298);
+    TntLabel1 = label(GroupBox1, "TntLabel1", {16, 20, 200, 20});
+    TntRadioButton1 = radio(GroupBox1, "TntRadioButton1", {16, 44, 140, 22});
+    TntRadioButton2 = radio(GroupBox1, "TntRadioButton2", {170, 44, 140, 22});
+    TntLabel2 = label(GroupBox1, "TntLabel2", {16, 96, 200, 20});
+    QFont heading = TntLabel2->font();
+    heading.setBold(true);
+    TntLabel1->setFont(heading);
+    TntLabel2->setFont(heading);
+
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(4, 300, 320, 166);
+    TntLabel3 = label(GroupBox2, "TntLabel3", {10, 24, 150, 22});
+    TntEdit1 = edit(GroupBox2, "TntEdit1", {170, 22, 70, 24});
+    TntRadioButton3 = radio(GroupBox2, "TntRadioButton3", {10, 52, 100, 22});
+    TntRadioButton4 = radio(GroupBox2, "TntRadioButton4", {120, 52, 100, 22});
+    TntLabel4 = label(GroupBox2, "TntLabel4", {10, 80, 150, 22});
+    TntEdit2 = edit(GroupBox2, "TntEdit2", {170, 78, 70, 24});
+    TntLabel5 = label(GroupBox2, "TntLabel5", {10, 108, 150, 22});
+    TntComboBox1 = new QComboBox(GroupBox2);
+    TntComboBox1->setObjectName(QStringLiteral("TntComboBox1"));
+    TntComboBox1->setGeometry(170, 106, 140, 26);
+    TntLabel6 = label(GroupBox2, "TntLabel6", {10, 136, 150, 22});
+    TntEdit3 = edit(GroupBox2, "TntEdit3", {170, 134, 70, 24});
+    // The orientation pair is a group of its own, apart from indoor/outdoor.
+    auto* orientation = new QWidget(GroupBox2);
+    orientation->setGeometry(0, 48, 240, 28);
+    TntRadioButton3->setParent(orientation);
+    TntRadioButton4->setParent(orientation);
+    TntRadioButton3->setGeometry(10, 4, 100, 22);
+    TntRadioButton4->setGeometry(120, 4, 100, 22);
+    TntRadioButton4->setChecked(true);
+    TntEdit2->setText(QStringLiteral("0"));
+    TntEdit3->setText(QStringLiteral("1"));
+    TntEdit1->installEventFilter(this);
+    TntComboBox1->installEventFilter(this);
+
+    GroupBox3 = new QGroupBox(this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3->setGeometry(328, 300, 145, 166);
+    auto button = [&](const char* name, int top) {
+        auto* b = new QPushButton(GroupBox3);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(20, top, 105, 27);
+        b->setAutoDefault(false);
+        return b;
+    };
+    Button1 = button("Button1", 30);
+    Button2 = button("Button2", 72);
+    Button3 = button("Button3", 114);
+    Button1->setDefault(true);
+
+    connect(TntRadioButton1, &QRadioButton::clicked, this, [this] {
+        calculator_.TntRadioButton1Click();
+        ShowSettings();
+    });
+    connect(TntRadioButton2, &QRadioButton::clicked, this, [this] {
+        calculator_.TntRadioButton2Click();
+        ShowSettings();
+    });
+    connect(TntComboBox1, &QComboBox::activated, this, [this](int index) {
+        ReadFields();
+        const auto outcome = calculator_.TntComboBox1Change(index);
+        ShowSettings();
+        if (outcome == CoefficientCalculator::Outcome::Closed)
+            QDialog::reject();
+    });
+    connect(Button1, &QPushButton::clicked, this, &TInsideOutside::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TInsideOutside::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TInsideOutside::Button3Click);
+}
+
+void TInsideOutside::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        calculator_.TntFormShow();
+        ShowSettings();
+        FormActivate();
+    }
+    QDialog::showEvent(event);
+}
+
+void TInsideOutside::changeEvent(QEvent* event) {
+    // Every activation starts over, also the return from the help window.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shown_ && !activating_)
+        FormActivate();
+    QDialog::changeEvent(event);
+}
+
+void TInsideOutside::FormActivate() {
+    activating_ = true;
+    setWindowTitle(QStringLiteral("Obliczanie wspólczynnika przejmowania ciepla z powierzchni h"));
+    GroupBox1->setTitle(QStringLiteral("Dane"));
+    TntLabel1->setText(QStringLiteral("rodzaj obliczen"));
+    TntRadioButton1->setText(QStringLiteral("wewnatrz"));
+    TntRadioButton2->setText(QStringLiteral("zewnatrz"));
+    TntLabel2->setText(QStringLiteral("Dane"));
+    GroupBox2->setTitle(QStringLiteral("dodatkowe ustawienia"));
+    TntLabel3->setText(QStringLiteral("Wspólczynnik emisji"));
+    TntRadioButton3->setText(QStringLiteral("pionowo"));
+    TntRadioButton4->setText(QStringLiteral("poziomo"));
+    TntLabel4->setText(QStringLiteral("predkosc wiatru (m/s)"));
+    TntLabel5->setText(QStringLiteral("rodzaj pokrycia"));
+    TntLabel6->setText(QStringLiteral("grubosc plyty (m)"));
+    GroupBox3->setTitle(QStringLiteral("sprawdz"));
+    Button1->setText(QStringLiteral("kontynuuj"));
+    Button2->setText(QStringLiteral("Anuluj"));
+    Button3->setText(QStringLiteral("Pomoc"));
+    ReadFields();
+    calculator_.FormActivate();
+    {
+        const QSignalBlocker block(TntComboBox1);
+        TntComboBox1->clear();
+        TntComboBox1->addItems(calculator_.CladdingNames());
+    }
+    ShowSettings();
+    ShowSummary();
+    activating_ = false;
+}
+
+void TInsideOutside::ReadFields() {
+    CoefficientSettings& s = calculator_.Settings;
+    s.emissivityText = TntEdit1->text();
+    s.windText = TntEdit2->text();
+    s.sheetDimensionText = TntEdit3->text();
+    s.horizontal = TntRadioButton4->isChecked();
+}
+
+void TInsideOutside::ShowSettings() {
+    const CoefficientSettings& s = calculator_.Settings;
+    TntRadioButton1->setChecked(!s.outdoor);
+    TntRadioButton2->setChecked(s.outdoor);
+    TntRadioButton2->setVisible(s.outdoorOptionVisible);
+    TntRadioButton3->setVisible(s.orientationVisible);
+    TntRadioButton4->setVisible(s.orientationVisible);
+    TntRadioButton4->setChecked(s.horizontal);
+    TntRadioButton3->setChecked(!s.horizontal);
+    TntLabel4->setVisible(s.windVisible);
+    TntEdit2->setVisible(s.windVisible);
+    TntLabel5->setVisible(s.claddingVisible);
+    TntComboBox1->setVisible(s.claddingVisible);
+    TntLabel6->setVisible(s.sheetDimensionVisible);
+    TntEdit3->setVisible(s.sheetDimensionVisible);
+    TntEdit1->setText(s.emissivityText);
+    TntEdit2->setText(s.windText);
+    TntEdit3->setText(s.sheetDimensionText);
+    const QSignalBlocker block(TntComboBox1);
+    TntComboBox1->setPlaceholderText(QStringLiteral("wybierz"));
+    TntComboBox1->setCurrentIndex(s.claddingIndex);
+}
+
+void TInsideOutside::ShowSummary() {
+    for (QLabel* l : summary_)
+        delete l;
+    summary_.clear();
+    for (const SummaryLine& line : calculator_.DataSummary()) {
+        auto add = [&](int left, const QString& text, bool bold) {
+            auto* l = new QLabel(text, GroupBox1);
+            QFont f = l->font();
+            f.setPointSize(10);
+            f.setBold(bold);
+            l->setFont(f);
+            l->move(left, line.top);
+            l->adjustSize();
+            l->show();
+            summary_.push_back(l);
+        };
+        add(16, line.label, false);
+        add(260, line.value, false);
+        if (line.hasUnit)
+            add(350, line.unit, false);
+    }
+}
+
+bool TInsideOutside::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        if (watched == TntComboBox1)
+            return !text.isEmpty() && text.at(0).isPrint();
+        if (watched == TntEdit1 && !text.isEmpty() && text.at(0).isPrint()) {
+            const QChar key = NumericKeyFilter(text.at(0));
+            if (key.isNull())
+                return true;
+            // A typed emissivity and a chosen cladding never stand together.
+            calculator_.EmissivityTyped();
+            const QSignalBlocker block(TntComboBox1);
+            TntComboBox1->setCurrentIndex(-1);
+            if (key != text.at(0)) {
+                TntEdit1->insert(QString(key));
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TInsideOutside::Button1Click() {
+    ReadFields();
+    if (calculator_.Button1Click() == CoefficientCalculator::Outcome::Closed)
+        accept();
+}
+
+void TInsideOutside::Button2Click() {
+    calculator_.Button2Click();
+    QDialog::reject();
+}
+
+// Closing by the frame or Esc is the same as "Anuluj".
+void TInsideOutside::reject() {
+    Button2Click();
+}
+
+void TInsideOutside::Button3Click() {
+    help_.SetHelpText(CoefficientCalculator::HelpText());
+    help_.exec();
+}
+
+} // namespace kelvara

@@ -1,0 +1,42 @@
+#include "TF_Help.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace kelvara {
+
+TF_Help::TF_Help(const QString& fontName, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("F_Help"));
+    setFixedSize(554, 394);
+    setWindowTitle(QStringLiteral("Pomoc"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 251, 240));
+    palette.setColor(QPalette::Base, QColor(255, 251, 240));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    if (!fontName.isEmpty()) {
+        QFont f = font();
+        f.setFamily(fontName);
+        setFont(f);
+    }
+    Memo_Help = new QPlainTextEdit(this);
+    Memo_Help->setObjectName(QStringLiteral("Memo_Help"));
+    Memo_Help->setReadOnly(true);
+    Memo_Help->setGeometry(8, 8, 537, 337);
+    Cmd_OK = new QPushButton(QStringLiteral("zamknij"), this);
+    Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
+    Cmd_OK->setGeometry(227, 356, 100, 27);
+    Cmd_OK->setDefault(true);
+    connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TF_Help::SetHelpText(const QString& text) {
+    Memo_Help->clear();
+    Memo_Help->setPlainText(text);
+}
+
+QString TF_Help::HelpText() const {
+    return Memo_Help->toPlainText();
+}
+
+} // namespace kelvara
