@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kelvara;
@@ -98,6 +99,14 @@ TEST_F(MainWindowTest, EachEntrySetsItsCalculationType) {
         {"button_heatloss_sheets", "Menu_Sheets_HeatLoss", "Straty ciepla", 6},
         {"button_surface_sheets", "Menu_Sheets_SurfaceTemperature", "Temperatura powierzchni", 7},
     };
+    // Each entry opens a fresh calculation window of its type; close it at once.
+    QStringList captions;
+    window->OnCalculationWindow = [&](QDialog& form) {
+        QTimer::singleShot(0, &form, [&form, &captions] {
+            captions.append(form.windowTitle());
+            form.reject();
+        });
+    };
     for (const Entry& e : entries) {
         auto* button = Find<QPushButton>(e.button);
         auto* action = Find<QAction>(e.menuItem);
@@ -111,6 +120,10 @@ TEST_F(MainWindowTest, EachEntrySetsItsCalculationType) {
         action->trigger();
         EXPECT_EQ(session.CalculationType, e.type) << e.menuItem;
     }
+    ASSERT_EQ(captions.size(), 16);
+    EXPECT_EQ(captions[0], QStringLiteral("Zabezpieczanie przed kondensacja na rurach"));
+    EXPECT_EQ(captions[4], QStringLiteral("Obliczanie strat ciepla w rurociagu"));
+    EXPECT_EQ(captions[15], QStringLiteral("Obliczanie temperatur powierzchni plaskich"));
 }
 
 TEST_F(MainWindowTest, CloseAnsweredNoKeepsEverything) {

@@ -42,7 +42,7 @@ bool GuiPrompts::AskYesNo(const QString& caption, const QString& text) {
 
 std::optional<float> GuiPrompts::AskUserConductivity() {
     if (!thermalCond_)
-        thermalCond_ = std::make_unique<TThermal_Cond>(*this, fontName_, parent_);
+        thermalCond_ = std::make_unique<TThermal_Cond>(*this, fontName_); // owned here, not by a window
     return thermalCond_->Ask();
 }
 
@@ -53,7 +53,7 @@ void GuiPrompts::ShowCoefficientCalculator(CoefficientCalculator& calculator) {
 
 TF_Help& GuiPrompts::HelpWindow() {
     if (!help_)
-        help_ = std::make_unique<TF_Help>(fontName_, parent_);
+        help_ = std::make_unique<TF_Help>(fontName_); // owned here, not by a window
     return *help_;
 }
 
