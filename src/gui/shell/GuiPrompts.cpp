@@ -42,7 +42,8 @@ bool GuiPrompts::AskYesNo(const QString& caption, const QString& text) {
 
 std::optional<float> GuiPrompts::AskUserConductivity() {
     if (!thermalCond_)
-        thermalCond_ = std::make_unique<TThermal_Cond>(*this, fontName_); // owned here, not by a window
+        thermalCond_ =
+            std::make_unique<TThermal_Cond>(*this, fontName_); // owned here, not by a window
     return thermalCond_->Ask();
 }
 

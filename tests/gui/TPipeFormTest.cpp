@@ -1,0 +1,231 @@
+#include "workspace/TPipeForm.h"
+#include "ModalAnswerer.h"
+#include "TestCatalogue.h"
+#include "shell/GuiPrompts.h"
+#include "windows/TF_Help.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kelvara;
+
+namespace {
+
+class CalculationWindowUi : public testing::Test {
+protected:
+    void Open(int type) {
+        session.CalculationType = type;
+        form = std::make_unique<TPipeForm>(session, prompts, prompts.HelpWindow());
+        form->OpenUrl = [](const QUrl&) { return true; };
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override {
+        if (form)
+            form->close();
+    }
+    template <typename T> T* Find(const QString& name) {
+        T* child = form->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    QLineEdit* Input(int i) { return Find<QLineEdit>(QStringLiteral("InputEdit%1").arg(i)); }
+    QLineEdit* Result(int i) { return Find<QLineEdit>(QStringLiteral("ResultEdit%1").arg(i)); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(QString::fromLatin1(name)); }
+    // Replaces an edit's text by typing, as a user does.
+    void TypeInto(QLineEdit* edit, const char* text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    // Picks list entry `index` as a mouse choice in the open list does.
+    void Pick(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    bool IsCream(QLineEdit* edit) {
+        return edit->palette().color(QPalette::Base) == QColor(255, 251, 240);
+    }
+
+    Session session = test::SessionWithSmallCatalogue();
+    GuiPrompts prompts;
+    std::unique_ptr<TPipeForm> form;
+};
+
+TEST_F(CalculationWindowUi, HeatLossByKeyboard) {
+    Open(2);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Obliczanie strat ciepla w rurociagu"));
+    EXPECT_EQ(Button("Button1")->text(), QStringLiteral("Oblicz"));
+    EXPECT_FALSE(Button("Button3")->isEnabled());
+    auto* material = Find<QComboBox>(QStringLiteral("MaterialList5"));
+    EXPECT_EQ(material->placeholderText(), QStringLiteral("wybierz"));
+    EXPECT_EQ(material->currentIndex(), -1);
+    // Lists take no typed text.
+    QTest::keyClicks(material, QStringLiteral("Kw"));
+    EXPECT_EQ(material->currentIndex(), -1);
+    // The arrow keys choose, as the mouse does.
+    material->setFocus();
+    QTest::keyClick(material, Qt::Key_Down);
+    EXPECT_EQ(form->Model().Input(5).MaterialText(), QStringLiteral("Kauczuk"));
+    Pick(material, 0);
+    EXPECT_EQ(form->Model().Input(5).MaterialText(), QStringLiteral("Kauczuk"));
+
+    // "," becomes ".", a letter is dropped.
+    TypeInto(Input(3), "2x0,5");
+    EXPECT_EQ(Input(3)->text(), QStringLiteral("20.5"));
+    QTest::keyClick(Input(3), Qt::Key_Return);
+    EXPECT_EQ(Input(3)->text(), QStringLiteral("20.500"));
+    EXPECT_EQ(Result(0)->text(), QStringLiteral("0.0340"));
+    EXPECT_FALSE(Result(2)->text().isEmpty());
+    EXPECT_TRUE(Button("Button3")->isEnabled());
+    EXPECT_FALSE(IsCream(Result(0)));
+    auto* choices = Find<QComboBox>(QStringLiteral("ChoiceList5"));
+    EXPECT_EQ(choices->count(), 8);
+    EXPECT_EQ(choices->placeholderText(), QStringLiteral("wybierz"));
+    EXPECT_EQ(choices->geometry().left(), 340);
+
+    // A change paints the results stale; an alternative recalculates at once.
+    TypeInto(Input(0), "30");
+    EXPECT_TRUE(IsCream(Result(0)));
+    Pick(choices, 2);
+    EXPECT_EQ(Input(3)->text(), QStringLiteral("13.000"));
+    EXPECT_FALSE(IsCream(Result(0)));
+    EXPECT_EQ(form->Model().ResultLog.size(), 4);
+}
+
+TEST_F(CalculationWindowUi, PrintButtonFollowsTheOutcome) {
+    Open(2);
+    test::SeenMessage seen;
+    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    QTest::mouseClick(Button("Button1"), Qt::LeftButton);
+    EXPECT_EQ(seen.text, QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
+    EXPECT_FALSE(Button("Button3")->isEnabled());
+
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QTest::mouseClick(Button("Button1"), Qt::LeftButton);
+    EXPECT_TRUE(Button("Button3")->isEnabled());
+
+    TypeInto(Input(1), "-");
+    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    QTest::keyClick(Input(1), Qt::Key_Enter);
+    EXPECT_EQ(seen.text,
+              QStringLiteral("blad obliczen! Error: '-' is not a valid floating point value"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_FALSE(Button("Button3")->isEnabled());
+}
+
+TEST_F(CalculationWindowUi, ClosingKeepsTheTypedValues) {
+    Open(2);
+    TypeInto(Input(0), "31");
+    TypeInto(Input(4), "");
+    TypeInto(Input(6), "8");
+    form->close();
+    EXPECT_EQ(session.Remembered.AmbientTemp, 31.0f);
+    EXPECT_EQ(session.Remembered.PipeLength, 1.0f); // the empty length stops the keeping
+    EXPECT_EQ(session.Remembered.SurfaceCoeff, 9.0f);
+    Open(1);
+    EXPECT_EQ(Input(0)->text(), QStringLiteral("31.00"));
+}
+
+TEST_F(CalculationWindowUi, FreezingThatNeverHappensLeavesTheSeriesEmpty) {
+    Open(4);
+    TypeInto(Input(0), "5");
+    TypeInto(Input(1), "20");
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList9")), 0);
+    QTest::keyClick(Input(0), Qt::Key_Return);
+    EXPECT_EQ(Result(0)->text(), QStringLiteral("nigdy"));
+    auto* series = Find<QComboBox>(QStringLiteral("ChoiceList1"));
+    EXPECT_EQ(series->count(), 0);
+    EXPECT_EQ(series->placeholderText(), QStringLiteral("wybierz"));
+}
+
+TEST_F(CalculationWindowUi, MediumChoiceAndItsEditAcceptAnyText) {
+    Open(3);
+    auto* medium = Find<QComboBox>(QStringLiteral("MediumList2"));
+    EXPECT_EQ(medium->currentText(), QStringLiteral("Woda"));
+    Pick(medium, 1);
+    EXPECT_EQ(Input(2)->text(), QStringLiteral("1040.00"));
+    EXPECT_EQ(Input(3)->text(), QStringLiteral("3700.00"));
+    QTest::keyClicks(Input(2), QStringLiteral("a"));
+    EXPECT_TRUE(Input(2)->text().endsWith(u'a'));
+}
+
+TEST_F(CalculationWindowUi, HelpShowsTheBuiltInText) {
+    Open(6);
+    QString shown;
+    test::AnswerNextModal([&shown](QWidget* modal) {
+        shown = modal->findChild<QPlainTextEdit*>(QStringLiteral("Memo_Help"))->toPlainText();
+        modal->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
+    });
+    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Nawet izolowane powierzchnie traca cieplo")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("\n\nJesli nie jest znany")));
+}
+
+TEST_F(CalculationWindowUi, UserConductivityWindow) {
+    Open(1);
+    QStringList messages;
+    test::AnswerNextModal([&messages](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("ME_lambda"));
+        EXPECT_TRUE(edit->text().isEmpty());
+        EXPECT_EQ(modal->findChild<QPushButton*>(QStringLiteral("Cmd_finished"))->text(),
+                  QStringLiteral("potwierdz"));
+        // An empty text is refused and the window stays.
+        QList<test::SeenMessage>* seen = new QList<test::SeenMessage>;
+        test::AnswerMessageBoxes(QMessageBox::Ok, 1, seen);
+        QTest::keyClick(edit, Qt::Key_Return);
+        for (const auto& m : *seen)
+            messages.append(m.text);
+        delete seen;
+        EXPECT_TRUE(modal->isVisible());
+        QTest::keyClicks(edit, QStringLiteral("0,04"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList4")), 2);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Wprowadz wlasciwe dane")});
+    EXPECT_FLOAT_EQ(session.Remembered.UserLambda, 0.04f);
+    EXPECT_TRUE(IsCream(Result(0)));
+}
+
+TEST_F(CalculationWindowUi, CoefficientCalculatorWindow) {
+    Open(2);
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QStringList seenTexts;
+    test::AnswerNextModal([&seenTexts](QWidget* modal) {
+        EXPECT_EQ(modal->windowTitle(),
+                  QStringLiteral("Obliczanie wspólczynnika przejmowania ciepla z powierzchni h"));
+        auto* outdoor = modal->findChild<QRadioButton*>(QStringLiteral("TntRadioButton2"));
+        auto* wind = modal->findChild<QLineEdit*>(QStringLiteral("TntEdit2"));
+        auto* emissivity = modal->findChild<QLineEdit*>(QStringLiteral("TntEdit1"));
+        auto* cladding = modal->findChild<QComboBox*>(QStringLiteral("TntComboBox1"));
+        EXPECT_EQ(emissivity->text(), QStringLiteral("0.93"));
+        EXPECT_FALSE(wind->isVisible());
+        outdoor->click();
+        EXPECT_TRUE(wind->isVisible());
+        EXPECT_EQ(wind->text(), QStringLiteral("1"));
+        // Outdoors without a cladding: refused, the window stays.
+        QList<test::SeenMessage>* seen = new QList<test::SeenMessage>;
+        test::AnswerMessageBoxes(QMessageBox::Ok, 1, seen);
+        modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        for (const auto& m : *seen)
+            seenTexts.append(m.text);
+        delete seen;
+        emit cladding->activated(2);
+        EXPECT_EQ(emissivity->text(), QStringLiteral("0.13"));
+        modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("HButton6")), Qt::LeftButton);
+    EXPECT_EQ(seenTexts, QStringList{QStringLiteral("Wprowadz wlasciwe dane")});
+    EXPECT_NE(Input(6)->text(), QStringLiteral("9.000"));
+    EXPECT_TRUE(session.CoeffFromCalculator);
+    EXPECT_EQ(session.CalculatorCladdingIndex, 2);
+}
+
+} // namespace
