@@ -89,6 +89,7 @@ TEST_F(CalculationWindowUi, HeatLossByKeyboard) {
     auto* choices = Find<QComboBox>(QStringLiteral("ChoiceList5"));
     EXPECT_EQ(choices->count(), 8);
     EXPECT_EQ(choices->placeholderText(), QStringLiteral("wybierz"));
+    EXPECT_EQ(choices->currentIndex(), -1);
     EXPECT_EQ(choices->geometry().left(), 340);
 
     // A change paints the results stale; an alternative recalculates at once.

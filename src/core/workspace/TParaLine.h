@@ -117,8 +117,10 @@ public:
     void SetAlternatives(const QStringList& items);
     int AlternativeIndex() const { return choices_.index; }
     const QString& AlternativeText() const { return choices_.text; }
+    // A text that is none of the entries leaves the list without a selection, as "wybierz" does.
     void SetAlternativeText(const QString& text) {
         choices_.text = text;
+        choices_.index = int(choices_.items.indexOf(text));
         Changed();
     }
     void ChooseAlternative(int index);

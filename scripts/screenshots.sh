@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Renders the windows to docs/screenshots/*.png (offscreen, no display needed).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target kelvara_screenshots
+build/dev/bin/kelvara_screenshots docs/screenshots
+ls docs/screenshots

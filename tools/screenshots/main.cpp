@@ -1,0 +1,80 @@
+// Renders the main window, each calculation window after a calculation, and the dialogs to
+// PNG files, offscreen. Run by scripts/screenshots.sh.
+#include "dialogs/TInsideOutside.h"
+#include "dialogs/TThermal_Cond.h"
+#include "engine/CoefficientCalculator.h"
+#include "shell/GuiPrompts.h"
+#include "shell/Session.h"
+#include "shell/Tfrm_Main.h"
+#include "workspace/TPipeForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+using namespace kelvara;
+
+namespace {
+
+// Typical inputs per type, in row order; the material row takes an index, "" leaves a row.
+const std::vector<std::vector<QString>> Cases = {
+    {"25", "-5", "21.3", "0", "9", "80"},
+    {"25", "-5", "21.3", "20", "0", "9"},
+    {"20", "70", "33.7", "30", "10", "3", "9", "0.45"},
+    {"20", "80", "", "", "1", "50", "20", "100", "3", "9"},
+    {"-10", "5", "", "", "", "", "20", "25.4", "13", "0", "9"},
+    {"25", "-5", "0", "9", "80"},
+    {"20", "80", "40", "2", "3", "9", "0.45"},
+    {"20", "-10", "19", "0", "9"},
+};
+
+void Save(QWidget& widget, const QString& dir, const QString& name) {
+    widget.grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    Session session;
+    GuiPrompts prompts;
+    Tfrm_Main main(session, prompts, QCoreApplication::applicationDirPath());
+    main.show();
+    Save(main, out, QStringLiteral("main"));
+
+    for (int type = 0; type < 8; ++type) {
+        session.CalculationType = type;
+        TPipeForm form(session, prompts, prompts.HelpWindow());
+        form.show();
+        CalculationWindow& model = form.Model();
+        const auto& values = Cases[std::size_t(type)];
+        for (int i = 0; i < int(values.size()); ++i) {
+            if (values[std::size_t(i)].isEmpty())
+                continue;
+            TParaLine& row = model.Input(i);
+            if (row.ParaLineMaterialAvailable())
+                row.ChooseMaterial(values[std::size_t(i)].toInt());
+            else
+                row.SetParaLineEditText(values[std::size_t(i)]);
+        }
+        form.Button1Click();
+        Save(form, out, QStringLiteral("calculation-%1").arg(type));
+        if (type == 2) {
+            CoefficientCalculator calculator(model);
+            TInsideOutside window(calculator, prompts.HelpWindow(), session.Catalogue.FontName);
+            window.show();
+            calculator.TntRadioButton2Click();
+            window.hide();
+            window.show();
+            Save(window, out, QStringLiteral("h-calculator"));
+        }
+        form.close();
+    }
+    TThermal_Cond conductivity(prompts, session.Catalogue.FontName);
+    conductivity.show();
+    Save(conductivity, out, QStringLiteral("conductivity"));
+    return 0;
+}
