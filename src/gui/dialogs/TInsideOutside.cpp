@@ -1,4 +1,5 @@
 #include "TInsideOutside.h"
+#include "shell/Look.h"
 
 #include "shell/NumberText.h"
 #include "windows/TF_Help.h"
@@ -19,15 +20,8 @@ TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
     : QDialog(parent), calculator_(calculator), help_(help), fontName_(fontName) {
     setObjectName(QStringLiteral("InsideOutside"));
     setFixedSize(477, 470);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 251, 240));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    if (!fontName.isEmpty()) {
-        QFont f = font();
-        f.setFamily(fontName);
-        setFont(f);
-    }
+    PaintCream(this);
+    ApplyFontFamily(this, fontName);
     auto label = [](QWidget* parent, const char* name, QRect g) {
         auto* l = new QLabel(parent);
         l->setObjectName(QString::fromLatin1(name));

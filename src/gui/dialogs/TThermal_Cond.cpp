@@ -1,4 +1,5 @@
 #include "TThermal_Cond.h"
+#include "shell/Look.h"
 
 #include "engine/FloatingPoint.h"
 #include "shell/NumberText.h"
@@ -25,19 +26,14 @@ TThermal_Cond::TThermal_Cond(Prompts& prompts, const QString& fontName, QWidget*
     setObjectName(QStringLiteral("Thermal_Cond"));
     setFixedSize(520, 235);
     setWindowTitle(QString());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 251, 240));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    PaintCream(this);
 
     TntMemo1 = new QPlainTextEdit(this);
     TntMemo1->setObjectName(QStringLiteral("TntMemo1"));
     TntMemo1->setGeometry(9, 9, 500, 130);
     TntMemo1->setReadOnly(true);
     TntMemo1->setFont(PixelFont(fontName, 15, true));
-    QPalette memo = TntMemo1->palette();
-    memo.setColor(QPalette::Base, QColor(255, 251, 240));
-    TntMemo1->setPalette(memo);
+    PaintCream(TntMemo1, true);
     TntMemo1->setFocusPolicy(Qt::NoFocus);
 
     TntLabel2 = new QLabel(this);

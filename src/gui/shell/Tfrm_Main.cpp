@@ -1,4 +1,5 @@
 #include "Tfrm_Main.h"
+#include "shell/Look.h"
 
 #include "ClickableLabel.h"
 #include "GuiPrompts.h"
@@ -25,7 +26,6 @@ namespace kelvara {
 
 namespace {
 
-const QColor Cream(255, 251, 240);
 const QColor Green(0, 128, 0);
 const QColor Maroon(128, 0, 0);
 
@@ -35,13 +35,6 @@ void SetColors(QWidget* widget, const QColor& background, const QColor& text = Q
     palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// The font of a control: the configured family, the designed pixel size and weight.
-void ApplyFontName(QWidget* widget, const QString& family) {
-    QFont font = widget->font();
-    font.setFamily(family);
-    widget->setFont(font);
 }
 
 } // namespace
@@ -238,7 +231,7 @@ void Tfrm_Main::FormShow() {
                  button_heatloss_pipes, button_thickness_pipes, button_surface_pipes,
                  button_temperature_drop_pipes, button_freeze_pipes, button_heatloss_sheets,
                  button_thickness_sheets, button_surface_sheets, button_main_info, button_main_end})
-            ApplyFontName(widget, family);
+            ApplyFontFamily(widget, family);
     }
 }
 

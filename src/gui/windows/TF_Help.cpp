@@ -1,4 +1,5 @@
 #include "TF_Help.h"
+#include "shell/Look.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,16 +10,8 @@ TF_Help::TF_Help(const QString& fontName, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("F_Help"));
     setFixedSize(554, 394);
     setWindowTitle(QStringLiteral("Pomoc"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(255, 251, 240));
-    palette.setColor(QPalette::Base, QColor(255, 251, 240));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    if (!fontName.isEmpty()) {
-        QFont f = font();
-        f.setFamily(fontName);
-        setFont(f);
-    }
+    PaintCream(this, true);
+    ApplyFontFamily(this, fontName);
     Memo_Help = new QPlainTextEdit(this);
     Memo_Help->setObjectName(QStringLiteral("Memo_Help"));
     Memo_Help->setReadOnly(true);

@@ -1,4 +1,5 @@
 #include "RowView.h"
+#include "shell/Look.h"
 
 #include "shell/NumberText.h"
 
@@ -12,7 +13,6 @@ namespace kelvara {
 
 namespace {
 
-const QColor Cream(255, 251, 240);
 const QColor White(255, 255, 255);
 
 QFont FontOf(const QString& family, int points, bool bold = false) {

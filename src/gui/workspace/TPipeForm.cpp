@@ -1,4 +1,5 @@
 #include "TPipeForm.h"
+#include "shell/Look.h"
 
 #include "RowView.h"
 #include "shell/Session.h"
@@ -14,8 +15,6 @@
 namespace kelvara {
 
 namespace {
-
-const QColor Cream(255, 251, 240);
 
 constexpr int FontPoints = 8;
 constexpr int Bevel = 2;
@@ -40,10 +39,7 @@ TPipeForm::TPipeForm(Session& session, Prompts& prompts, TF_Help& help, QWidget*
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("PipeForm"));
     setFixedSize(632, 581);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Cream);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    PaintCream(this);
     QFont base(session.Catalogue.FontName.isEmpty() ? QStringLiteral("Arial")
                                                     : session.Catalogue.FontName);
     base.setPointSize(FontPoints);
