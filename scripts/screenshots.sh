@@ -5,4 +5,7 @@ cd "$(dirname "$0")/.."
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target kelvara_screenshots
 build/dev/bin/kelvara_screenshots docs/screenshots
+# The report as a picture of its page.
+pdftoppm -png -r 60 -singlefile docs/screenshots/report-4.pdf docs/screenshots/report-4
+rm docs/screenshots/report-4.pdf
 ls docs/screenshots

@@ -1,8 +1,14 @@
 #include "workspace/TPipeForm.h"
+#include "output/Tf_Print.h"
+
 #include "ModalAnswerer.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
 #include "windows/TF_Help.h"
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,7 +27,8 @@ class CalculationWindowUi : public testing::Test {
 protected:
     void Open(int type) {
         session.CalculationType = type;
-        form = std::make_unique<TPipeForm>(session, prompts, prompts.HelpWindow());
+        form = std::make_unique<TPipeForm>(session, prompts, prompts.HelpWindow(),
+                                           prompts.PrintDecision());
         form->OpenUrl = [](const QUrl&) { return true; };
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -227,6 +234,74 @@ TEST_F(CalculationWindowUi, CoefficientCalculatorWindow) {
     EXPECT_NE(Input(6)->text(), QStringLiteral("9.000"));
     EXPECT_TRUE(session.CoeffFromCalculator);
     EXPECT_EQ(session.CalculatorCladdingIndex, 2);
+}
+
+TEST_F(CalculationWindowUi, CopyPutsTheResultListOnTheClipboard) {
+    Open(2);
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QTest::mouseClick(Button("Button1"), Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QStringList said;
+    test::AnswerNextModal([&said](QWidget* modal) {
+        EXPECT_TRUE(modal->findChild<QRadioButton*>(QStringLiteral("RB1"))->isChecked());
+        modal->findChild<QLineEdit*>(QStringLiteral("E_company"))
+            ->setText(QStringLiteral("Zakład Północ"));
+        modal->findChild<QRadioButton*>(QStringLiteral("RB2"))->click();
+        QList<test::SeenMessage>* seen = new QList<test::SeenMessage>;
+        test::AnswerMessageBoxes(QMessageBox::Ok, 1, seen);
+        modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        for (const auto& m : *seen)
+            said.append(m.text);
+        delete seen;
+    });
+    QTest::mouseClick(Button("Button3"), Qt::LeftButton);
+    EXPECT_EQ(said, QStringList{QStringLiteral("Ok")});
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(
+        text.startsWith(QStringLiteral("Projekt \r\nFirma Zakład Północ\r\nkomentarz \r\n")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\t\r\n")));
+
+    // "Anuluj" leaves the clipboard alone.
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    test::AnswerNextModal(
+        [](QWidget* modal) { modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click(); });
+    QTest::mouseClick(Button("Button3"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
+TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
+    session.Catalogue.SalesAdress = QStringLiteral("Kelvara Technika<CR>Krakow");
+    Open(2);
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QTest::mouseClick(Button("Button1"), Qt::LeftButton);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("raport.pdf"));
+    Tf_Print report(form->Model(),
+                    {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
+                    QStringLiteral(KELVARA_TEST_DATA_DIR));
+    ASSERT_TRUE(report.SavePdf(pdf));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList inOrder = {QStringLiteral("Kelvara - Wersja 5.0"),
+                                 QStringLiteral("ISO 12241:1998"),
+                                 QStringLiteral("Obliczanie strat ciepla w rurociagu"),
+                                 QStringLiteral("Hala"),
+                                 QStringLiteral("Temp otoczenia"),
+                                 QStringLiteral("Kauczuk"),
+                                 QStringLiteral("Straty ciepla Q"),
+                                 QStringLiteral("uwagi"),
+                                 QStringLiteral("Kelvara Technika"),
+                                 QStringLiteral("Krakow")};
+    qsizetype at = 0;
+    for (const QString& piece : inOrder) {
+        const qsizetype found = text.indexOf(piece, at);
+        EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
+        if (found >= 0)
+            at = found + piece.size();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
 #include "engine/CoefficientCalculator.h"
+#include "output/Tf_Print.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
 #include "shell/Tfrm_Main.h"
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
 
     for (int type = 0; type < 8; ++type) {
         session.CalculationType = type;
-        TPipeForm form(session, prompts, prompts.HelpWindow());
+        TPipeForm form(session, prompts, prompts.HelpWindow(), prompts.PrintDecision());
         form.show();
         CalculationWindow& model = form.Model();
         const auto& values = Cases[std::size_t(type)];
@@ -62,6 +63,13 @@ int main(int argc, char** argv) {
         }
         form.Button1Click();
         Save(form, out, QStringLiteral("calculation-%1").arg(type));
+        if (type == 4) {
+            Tf_Print report(model,
+                            {QStringLiteral("Chlodnia Hala B"), QStringLiteral("Kelvara"),
+                             QStringLiteral("zima")},
+                            QCoreApplication::applicationDirPath());
+            report.SavePdf(out + QStringLiteral("/report-4.pdf"));
+        }
         if (type == 2) {
             CoefficientCalculator calculator(model);
             TInsideOutside window(calculator, prompts.HelpWindow(), session.Catalogue.FontName);

@@ -4,6 +4,7 @@
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
 #include "engine/CoefficientCalculator.h"
+#include "output/TPrintDecision.h"
 #include "windows/TF_Help.h"
 
 #include <QMessageBox>
@@ -56,6 +57,12 @@ TF_Help& GuiPrompts::HelpWindow() {
     if (!help_)
         help_ = std::make_unique<TF_Help>(fontName_); // owned here, not by a window
     return *help_;
+}
+
+TPrintDecision& GuiPrompts::PrintDecision() {
+    if (!printDecision_)
+        printDecision_ = std::make_unique<TPrintDecision>(*this, dataDir_, fontName_);
+    return *printDecision_;
 }
 
 } // namespace kelvara

@@ -9,6 +9,7 @@ class QWidget;
 namespace kelvara {
 
 class TF_Help;
+class TPrintDecision;
 class TThermal_Cond;
 
 // Prompts answered with real windows: message boxes, the user-conductivity window and the
@@ -26,11 +27,16 @@ public:
     std::optional<float> AskUserConductivity() override;
     void ShowCoefficientCalculator(CoefficientCalculator& calculator) override;
 
+    // The windows made once and reused for the whole run live here too.
     TF_Help& HelpWindow();
+    TPrintDecision& PrintDecision();
+    void SetDataDir(const QString& dataDir) { dataDir_ = dataDir; }
 
 private:
     QWidget* parent_;
     QString fontName_;
+    QString dataDir_;
+    std::unique_ptr<TPrintDecision> printDecision_;
     std::unique_ptr<TF_Help> help_;
     std::unique_ptr<TThermal_Cond> thermalCond_;
 };

@@ -176,6 +176,7 @@ void Tfrm_Main::FormCreate() {
     LoadPipeToleranceTable(session_, prompts_, dataDir_);
     LoadSheetToleranceTable(session_, prompts_, dataDir_);
     prompts_.SetFontName(session_.Catalogue.FontName);
+    prompts_.SetDataDir(dataDir_);
     QPixmap logo;
     if (logo.load(dataDir_ + QStringLiteral("/logo1.bmp")))
         Image1->setPixmap(
@@ -237,7 +238,7 @@ void Tfrm_Main::FormShow() {
 
 void Tfrm_Main::OpenCalculation(int calculationType) {
     session_.CalculationType = calculationType;
-    TPipeForm form(session_, prompts_, prompts_.HelpWindow(), this);
+    TPipeForm form(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision(), this);
     form.OpenUrl = OpenUrl;
     if (OnCalculationWindow)
         OnCalculationWindow(form);

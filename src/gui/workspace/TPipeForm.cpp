@@ -2,6 +2,7 @@
 #include "shell/Look.h"
 
 #include "RowView.h"
+#include "output/TPrintDecision.h"
 #include "shell/Session.h"
 #include "windows/HelpDocuments.h"
 #include "windows/TF_Help.h"
@@ -34,8 +35,10 @@ QGroupBox* MakePanel(QWidget* parent, const QString& panelName, const QString& b
 
 } // namespace
 
-TPipeForm::TPipeForm(Session& session, Prompts& prompts, TF_Help& help, QWidget* parent)
-    : QDialog(parent), session_(session), prompts_(prompts), help_(help), model_(session, prompts) {
+TPipeForm::TPipeForm(Session& session, Prompts& prompts, TF_Help& help,
+                     TPrintDecision& printDecision, QWidget* parent)
+    : QDialog(parent), session_(session), prompts_(prompts), help_(help),
+      printDecision_(printDecision), model_(session, prompts) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("PipeForm"));
     setFixedSize(632, 581);
@@ -67,6 +70,7 @@ TPipeForm::TPipeForm(Session& session, Prompts& prompts, TF_Help& help, QWidget*
         b->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TPipeForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPipeForm::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TPipeForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TPipeForm::Button4Click);
 }
 
@@ -123,6 +127,10 @@ void TPipeForm::Button2Click() {
         return;
     help_.SetHelpText(QString::fromUtf16(model_.Spec().helpText));
     help_.exec();
+}
+
+void TPipeForm::Button3Click() {
+    printDecision_.Open(model_);
 }
 
 // Every way of closing ends here: the button, the frame and Esc.

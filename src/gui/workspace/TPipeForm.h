@@ -14,13 +14,15 @@ namespace kelvara {
 
 class RowView;
 class TF_Help;
+class TPrintDecision;
 
 // The calculation window: input rows, result rows and the four buttons, over the
 // calculation-window model.
 class TPipeForm : public QDialog {
     Q_OBJECT
 public:
-    TPipeForm(Session& session, Prompts& prompts, TF_Help& help, QWidget* parent = nullptr);
+    TPipeForm(Session& session, Prompts& prompts, TF_Help& help, TPrintDecision& printDecision,
+              QWidget* parent = nullptr);
     ~TPipeForm() override;
 
     CalculationWindow& Model() { return model_; }
@@ -30,6 +32,7 @@ public:
 
     void Button1Click();
     void Button2Click();
+    void Button3Click();
     void Button4Click() { close(); }
 
 protected:
@@ -43,6 +46,7 @@ private:
     Session& session_;
     Prompts& prompts_;
     TF_Help& help_;
+    TPrintDecision& printDecision_;
     CalculationWindow model_;
     std::vector<RowView*> rowViews_;
     QGroupBox* GroupBox1 = nullptr;

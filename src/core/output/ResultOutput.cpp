@@ -1,0 +1,136 @@
+#include "ResultOutput.h"
+
+#include "shell/NumberText.h"
+#include "shell/Session.h"
+#include "workspace/CalculationWindow.h"
+
+#include <algorithm>
+
+namespace kelvara {
+
+QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings) {
+    QStringList& log = window.ResultLog;
+    if (window.CopyHeaderPending)
+        window.CopyHeaderPending = false;
+    else
+        log.erase(log.begin(), log.begin() + std::min<qsizetype>(3, log.size()));
+    log.insert(0, QStringLiteral("komentarz ") + headings.remarks);
+    log.insert(0, QStringLiteral("Firma ") + headings.company);
+    log.insert(0, QStringLiteral("Projekt ") + headings.project);
+    QString text;
+    for (const QString& line : log)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadings& headings,
+                                    const QDate& date) {
+    const Session& session = window.GetSession();
+    std::vector<ReportItem> items;
+    auto add = [&](ReportBand band, int left, int top, ReportAlign align, int size,
+                   const QString& text) {
+        items.push_back({band, left, top, align, size, text});
+    };
+    using B = ReportBand;
+    using A = ReportAlign;
+
+    // Centred in the space left of the logo.
+    items.push_back({B::Heading, 106, 16, A::Center, 24,
+                     QStringLiteral("Kelvara - Wersja") + QStringLiteral(" 5.0"), false, 374, 0});
+    add(B::Heading, 8, 80, A::Left, 12,
+        QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    add(B::Heading, 8, 120, A::Left, 12, QStringLiteral("W oparciu o przepisy ISO 12241:1998"));
+    items.push_back({B::Heading, 480, 40, A::Left, 0, QString(), true, 226, 91});
+
+    add(B::Customer, 8, 24, A::Left, 12,
+        window.InputRows.empty() ? QString() : QString::fromUtf16(window.Spec().caption));
+    add(B::Customer, 664, 24, A::Right, 12, date.toString(QStringLiteral("dd.MM.yyyy")));
+    add(B::Customer, 8, 64, A::Left, 12, QStringLiteral("Projekt"));
+    add(B::Customer, 104, 64, A::Left, 12, headings.project);
+    add(B::Customer, 8, 96, A::Left, 12, QStringLiteral("Firma"));
+    add(B::Customer, 104, 96, A::Left, 12, headings.company);
+
+    add(B::Data, 16, 24, A::Left, 11, QStringLiteral("Dane"));
+    int k = 0;
+    for (const auto& row : window.InputRows) {
+        const int top = 60 + 25 * k;
+        if (row->ParaLineEditAvailable()) {
+            add(B::Data, 20, top, A::Left, 14, row->ParaLineLabelText());
+            add(B::Data, 500, top, A::Right, 14, row->ParaLineEditText());
+            if (row->ParaLineUnitAvailable())
+                add(B::Data, 520, top, A::Left, 14, row->UnitText());
+            if (row->ParaLineMediumAvailable())
+                add(B::Data, 600, top + 2, A::Left, 12, u'(' + row->MediumText() + u')');
+            if (row->ParaLineFlowRateAvailable())
+                add(B::Data, 520, top, A::Left, 14, row->FlowRateText());
+        } else if (row->ParaLineMaterialAvailable()) {
+            add(B::Data, 20, top, A::Left, 14, row->ParaLineLabelText());
+            if (row->MaterialText() == UserCoefficientMaterialName) {
+                add(B::Data, 500, top, A::Right, 14,
+                    row->MaterialText() + u' ' +
+                        FormatFloat(QStringLiteral("#0.00"), session.Remembered.UserLambda));
+                add(B::Data, 520, top, A::Left, 14, QStringLiteral("W/m K"));
+            } else {
+                add(B::Data, 500, top, A::Right, 14, row->MaterialText());
+            }
+        }
+        ++k;
+    }
+    const auto& claddings = session.Catalogue.CladdingNames;
+    const int cladding = session.CalculatorCladdingIndex;
+    if (session.CoeffFromCalculator && cladding >= 0 && cladding < claddings.size()) {
+        add(B::Data, 20, 60 + 25 * k, A::Left, 14, QStringLiteral("rodzaj pokrycia"));
+        add(B::Data, 500, 60 + 25 * k, A::Right, 14, claddings[cladding]);
+    }
+
+    add(B::Data, 16, 370, A::Left, 11, QStringLiteral("Wyniki"));
+    k = 0;
+    int lastTop = 370;
+    for (const auto& row : window.ResultRows) {
+        const int top = 406 + 25 * k;
+        lastTop = std::max(lastTop, top);
+        add(B::Data, 20, top, A::Left, 14, row->ParaLineLabelText());
+        if (window.CalculationType() == 4 && row->AlternativesAvailable()) {
+            // The freezing series: one line per thickness, the first beside the label.
+            const QStringList entries = row->Alternatives();
+            for (int e = 0; e < entries.size(); ++e) {
+                lastTop = 406 + 25 * (k + e);
+                add(B::Data, 500, lastTop, A::Right, 14, entries[e]);
+                add(B::Data, 520, lastTop, A::Left, 14, row->UnitText());
+            }
+            k += std::max<int>(1, int(entries.size()));
+            continue;
+        }
+        if (row->ParaLineEditAvailable())
+            add(B::Data, 500, top, A::Right, 14, row->ParaLineEditText());
+        if (row->ParaLineUnitAvailable() && !row->AlternativesAvailable())
+            add(B::Data, 520, top, A::Left, 14, row->UnitText());
+        ++k;
+    }
+
+    // A long result list would run into the remarks and the contact: they follow its last line
+    // instead, a little closer together, so the page still holds them.
+    int remarksTop = 560, remarksTextTop = 590, contactTop = 640, contactTextTop = 662;
+    if (lastTop + 25 > 560) {
+        remarksTop = lastTop + 30;
+        remarksTextTop = remarksTop + 22;
+        contactTop = remarksTop + 50;
+        contactTextTop = remarksTop + 68;
+    }
+    add(B::Data, 16, remarksTop, A::Left, 11, QStringLiteral("komentarz"));
+    add(B::Data, 20, remarksTextTop, A::Left, 11, headings.remarks);
+    add(B::Data, 16, contactTop, A::Left, 11, QStringLiteral("kontakt"));
+    items.push_back({B::Data, 20, contactTextTop, A::Left, 11,
+                     ExpandLineBreaks(session.Catalogue.SalesAdress), false, 669, 51});
+    return items;
+}
+
+int DataBandHeightOf(const std::vector<ReportItem>& items) {
+    int height = DataBandHeight;
+    for (const ReportItem& item : items)
+        if (item.band == ReportBand::Data)
+            height = std::max(height, item.top + std::max(item.height, 25) + 15);
+    return height;
+}
+
+} // namespace kelvara

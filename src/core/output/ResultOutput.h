@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace kelvara {
+
+class CalculationWindow;
+
+// The three texts that head both the copied list and the printed report.
+struct ReportHeadings {
+    QString project;
+    QString company;
+    QString remarks;
+};
+
+// Puts the three heading lines at the top of the window's result log (replacing those of an
+// earlier copy from the same window) and returns the whole log as clipboard text: every line
+// followed by CR LF.
+QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings);
+
+enum class ReportBand { Heading, Customer, Data };
+enum class ReportAlign { Left, Right, Center };
+
+// One text (or the logo) of the printed report, in designer pixels (96 per inch) relative to
+// its band; a right-aligned text ends at `left`.
+struct ReportItem {
+    ReportBand band;
+    int left;
+    int top;
+    ReportAlign align;
+    int fontSize; // points
+    QString text;
+    bool logo = false;
+    int width = 0;
+    int height = 0;
+};
+
+inline constexpr int HeadingBandHeight = 147;
+inline constexpr int CustomerBandHeight = 144;
+inline constexpr int DataBandHeight = 728;
+inline constexpr int BandWidth = 718;
+
+// The report of the open calculation, item by item. Throws AppError when a row cannot be read.
+std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadings& headings,
+                                    const QDate& date);
+
+// The report's data band grows when a long result list pushes the remarks down.
+int DataBandHeightOf(const std::vector<ReportItem>& items);
+
+} // namespace kelvara

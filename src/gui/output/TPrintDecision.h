@@ -1,0 +1,49 @@
+#pragma once
+
+#include "output/ResultOutput.h"
+
+#include <QDialog>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kelvara {
+
+class CalculationWindow;
+class Prompts;
+
+// Print the results or copy the result list; keeps project, company and remarks for the run.
+class TPrintDecision : public QDialog {
+    Q_OBJECT
+public:
+    TPrintDecision(Prompts& prompts, const QString& dataDir, const QString& fontName,
+                   QWidget* parent = nullptr);
+
+    // Shows the window modally for the open calculation.
+    void Open(CalculationWindow& window);
+    void Button1Click();
+
+    ReportHeadings Headings() const;
+    // Runs the print choice; the preview by default, replaced in tests.
+    std::function<void(CalculationWindow&, const ReportHeadings&)> Print;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Prompts& prompts_;
+    CalculationWindow* window_ = nullptr;
+    QLabel* TntLabel1;
+    QGroupBox* TntRadioGroup1;
+    QRadioButton* RB1;
+    QRadioButton* RB2;
+    QLabel *Label2, *Label3, *Label4;
+    QLineEdit *E_project, *E_company, *E_remarks;
+    QPushButton *Button1, *Button2;
+};
+
+} // namespace kelvara

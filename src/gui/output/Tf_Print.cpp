@@ -1,0 +1,121 @@
+#include "Tf_Print.h"
+
+#include "shell/AppError.h"
+#include "shell/Prompts.h"
+#include "shell/Session.h"
+#include "workspace/CalculationWindow.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+namespace kelvara {
+
+Tf_Print::Tf_Print(CalculationWindow& window, const ReportHeadings& headings,
+                   const QString& dataDir, QWidget* owner)
+    : window_(window), headings_(headings), dataDir_(dataDir), owner_(owner) {}
+
+bool Tf_Print::Build() {
+    // The configured picture when it loads, else the one built into the program.
+    if (!logo_.load(dataDir_ + QStringLiteral("/logoprint.bmp")))
+        logo_.load(QStringLiteral(":/logo.png"));
+    try {
+        items_ = BuildReport(window_, headings_, QDate::currentDate());
+        return true;
+    } catch (const AppError& error) {
+        window_.GetPrompts().ShowMessage(
+            MessageKind::Error, QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
+        return false;
+    }
+}
+
+void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
+                     const QPixmap& logo, const QString& fontName) {
+    QPainter painter(&device);
+    // Designer pixels are 96 per inch; the page's own resolution may be finer.
+    const qreal scale = device.logicalDpiX() / 96.0;
+    painter.scale(scale, scale);
+    const int bandTop[] = {0, HeadingBandHeight, HeadingBandHeight + CustomerBandHeight};
+    painter.drawRect(0, 0, BandWidth, HeadingBandHeight);
+    painter.drawLine(0, bandTop[2] - 1, BandWidth, bandTop[2] - 1);
+    for (const ReportItem& item : items) {
+        const int top = bandTop[int(item.band)] + item.top;
+        if (item.logo) {
+            painter.drawPixmap(QRect(item.left, top, item.width, item.height), logo);
+            continue;
+        }
+        QFont font(fontName.isEmpty() ? QStringLiteral("Arial") : fontName);
+        font.setPixelSize(item.fontSize * 96 / 72);
+        painter.setFont(font);
+        const int height = item.height > 0 ? item.height : font.pixelSize() * 3 / 2;
+        QRect box;
+        int flags = Qt::AlignTop;
+        switch (item.align) {
+        case ReportAlign::Left:
+            box =
+                QRect(item.left, top, item.width > 0 ? item.width : BandWidth - item.left, height);
+            flags |= Qt::AlignLeft;
+            break;
+        case ReportAlign::Right:
+            box = QRect(item.left - 480, top, 480, height);
+            flags |= Qt::AlignRight;
+            break;
+        case ReportAlign::Center:
+            box = item.width > 0 ? QRect(item.left, top, item.width, height)
+                                 : QRect(0, top, BandWidth, height);
+            flags |= Qt::AlignHCenter;
+            break;
+        }
+        QString text = item.text;
+        text.replace(u'\r', u'\n');
+        painter.drawText(box, flags | Qt::TextWordWrap | Qt::TextDontClip, text);
+    }
+}
+
+namespace {
+void SetupPage(QPagedPaintDevice& device) {
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+} // namespace
+
+void Tf_Print::Cmd_previewClick() {
+    if (!Build())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    SetupPage(printer);
+    QPrintPreviewDialog preview(&printer, owner_);
+    preview.setWindowTitle(QString::fromUtf16(window_.Spec().caption));
+    const QString fontName = window_.GetSession().Catalogue.FontName;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [this, fontName](QPrinter* p) { Paint(*p, items_, logo_, fontName); });
+    // Filing a report needs no printer: a PDF copy from the preview.
+    if (auto* toolbar = preview.findChild<QToolBar*>()) {
+        QAction* pdf = toolbar->addAction(QStringLiteral("Zapisz jako PDF"));
+        QObject::connect(pdf, &QAction::triggered, &preview, [this, &preview] {
+            const QString file =
+                QFileDialog::getSaveFileName(&preview, QStringLiteral("Zapisz jako PDF"), QString(),
+                                             QStringLiteral("PDF (*.pdf)"));
+            if (!file.isEmpty())
+                SavePdf(file);
+        });
+    }
+    preview.exec();
+}
+
+bool Tf_Print::SavePdf(const QString& fileName) {
+    if (items_.empty() && !Build())
+        return false;
+    QPdfWriter writer(fileName);
+    writer.setResolution(300);
+    SetupPage(writer);
+    Paint(writer, items_, logo_, window_.GetSession().Catalogue.FontName);
+    return true;
+}
+
+} // namespace kelvara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "output/ResultOutput.h"
+
+#include <QPixmap>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPrinter;
+class QWidget;
+
+namespace kelvara {
+
+class CalculationWindow;
+
+// The printed report: builds it from the open calculation, shows the print preview, and can
+// write it as a PDF file.
+class Tf_Print {
+public:
+    Tf_Print(CalculationWindow& window, const ReportHeadings& headings, const QString& dataDir,
+             QWidget* owner = nullptr);
+
+    // Builds the report and shows the preview; returns when the preview is closed.
+    void Cmd_previewClick();
+    // Writes the report to a PDF file; false (after a message) when it cannot be built.
+    bool SavePdf(const QString& fileName);
+
+    // Paints report items on an A4 page with 10 mm margins.
+    static void Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
+                      const QPixmap& logo, const QString& fontName);
+
+private:
+    bool Build();
+
+    CalculationWindow& window_;
+    ReportHeadings headings_;
+    QString dataDir_;
+    QWidget* owner_;
+    std::vector<ReportItem> items_;
+    QPixmap logo_;
+};
+
+} // namespace kelvara
