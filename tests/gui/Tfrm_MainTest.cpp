@@ -5,6 +5,8 @@
 #include "shell/Session.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +28,7 @@ class MainWindowTest : public testing::Test {
 protected:
     void Open(const QString& dataDir = DataDir()) {
         window = std::make_unique<Tfrm_Main>(session, prompts, dataDir);
+        window->SplashMilliseconds = splash;
         prompts.SetParent(window.get());
         window->OpenUrl = [this](const QUrl& url) {
             opened.append(url.toString());
@@ -55,6 +58,7 @@ protected:
 
     Session session;
     GuiPrompts prompts;
+    int splash = 0;
     std::unique_ptr<Tfrm_Main> window;
     QStringList opened;
 };
@@ -183,6 +187,31 @@ TEST_F(MainWindowTest, WrongConfigurationIsReportedAndTheWindowStillOpens) {
                                 dir.filePath(QStringLiteral("tt_s.txt")));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(Find<QLabel>("Image1")->pixmap().isNull());
+}
+
+TEST_F(MainWindowTest, SplashClosesByItself) {
+    splash = 50;
+    Open();
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() != nullptr, 2000);
+    EXPECT_EQ(QApplication::activeModalWidget()->objectName(), QStringLiteral("Splash"));
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 2000);
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersionAndTheContact) {
+    Open();
+    Find<QPushButton>("button_main_info")->click();
+    QDialog* info = window->InfoWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_FALSE(info->isModal());
+    const QString version = info->findChild<QLabel*>(QStringLiteral("TntLabel1"))->text();
+    EXPECT_EQ(version.split(u'.').size(), 4) << version.toStdString();
+    const QString contact = info->findChild<QLabel*>(QStringLiteral("TntLabel3"))->text();
+    EXPECT_TRUE(contact.contains(u'\n'));
+    EXPECT_FALSE(contact.contains(QStringLiteral("<CR>")));
+    EXPECT_EQ(info->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->text(),
+              QStringLiteral("Ok"));
+    info->close();
 }
 
 } // namespace

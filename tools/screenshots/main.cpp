@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     Session session;
     GuiPrompts prompts;
     Tfrm_Main main(session, prompts, QCoreApplication::applicationDirPath());
+    main.SplashMilliseconds = 0;
     main.show();
     Save(main, out, QStringLiteral("main"));
 

@@ -9,7 +9,11 @@
 #include "shell/Session.h"
 #include "windows/HelpDocuments.h"
 #include "windows/TF_Help.h"
+#include "windows/TSplash.h"
+#include "windows/Tfrm_Info.h"
+
 #include "workspace/TPipeForm.h"
+#include <QTimer>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,7 +51,7 @@ Tfrm_Main::Tfrm_Main(Session& session, GuiPrompts& prompts, const QString& dataD
     FormCreate();
 }
 
-Tfrm_Main::~Tfrm_Main() = default;
+Tfrm_Main::~Tfrm_Main() = default; // after Tfrm_Info is complete
 
 void Tfrm_Main::BuildControls() {
     auto* client = new QWidget(this);
@@ -224,6 +228,12 @@ void Tfrm_Main::FormShow() {
     Menu_Sheets->setTitle(QStringLiteral("Plyty"));
     Help1->setText(QStringLiteral("Pomoc"));
 
+    if (SplashMilliseconds > 0)
+        QTimer::singleShot(0, this, [this] {
+            TSplash splash(dataDir_, session_.Catalogue.FontName, SplashMilliseconds, this);
+            splash.exec();
+        });
+
     // The configured family on the window and its controls; sizes and styles stay as designed.
     const QString& family = session_.Catalogue.FontName;
     if (!family.isEmpty()) {
@@ -246,7 +256,16 @@ void Tfrm_Main::OpenCalculation(int calculationType) {
 }
 
 void Tfrm_Main::button_main_infoClick() {
-    // The About window arrives with the auxiliary windows.
+    if (!info_) {
+        info_ = std::make_unique<Tfrm_Info>(session_.Catalogue, dataDir_, this);
+        info_->OpenUrl = OpenUrl;
+    }
+    info_->show(); // modeless: it may stay open beside the main window
+    info_->raise();
+}
+
+QDialog* Tfrm_Main::InfoWindow() const {
+    return info_.get();
 }
 
 void Tfrm_Main::Help1Click() {

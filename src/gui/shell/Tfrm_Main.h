@@ -35,6 +35,10 @@ public:
 
     // Sets the calculation type and opens a fresh calculation window, modally.
     void OpenCalculation(int calculationType);
+    // How long the splash stays when the window first shows; 0 shows none (tests).
+    int SplashMilliseconds = 3000;
+    QDialog* InfoWindow() const;
+
     // Called with each calculation window once it is made, before it is shown; tests use it.
     std::function<void(QDialog&)> OnCalculationWindow;
 
@@ -86,6 +90,7 @@ private:
     QAction* Help1 = nullptr;
     QAction* Menu_End = nullptr;
     bool shown_ = false;
+    std::unique_ptr<class Tfrm_Info> info_;
 };
 
 } // namespace kelvara

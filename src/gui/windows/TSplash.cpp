@@ -1,0 +1,56 @@
+#include "TSplash.h"
+
+#include "shell/Look.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace kelvara {
+
+TSplash::TSplash(const QString& dataDir, const QString& fontName, int milliseconds, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Splash"));
+    setFixedSize(566, 373);
+    PaintCream(this);
+    ApplyFontFamily(this, fontName);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(0, 20, 566, 70);
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont title = Label1->font();
+    title.setPixelSize(52);
+    title.setBold(true);
+    Label1->setFont(title);
+    Label1->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0)"));
+    Label4 = new QLabel(this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(0, 95, 566, 26);
+    Label4->setAlignment(Qt::AlignCenter);
+    QFont subtitle = Label4->font();
+    subtitle.setPixelSize(17);
+    subtitle.setBold(true);
+    Label4->setFont(subtitle);
+    Label4->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0)"));
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(24, 140, 517, 208);
+    Image1->setAlignment(Qt::AlignCenter);
+    QPixmap picture;
+    if (picture.load(dataDir + QStringLiteral("/logo.bmp")))
+        Image1->setPixmap(
+            picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Splashtimer = new QTimer(this);
+    Splashtimer->setObjectName(QStringLiteral("Splashtimer"));
+    Splashtimer->setSingleShot(true);
+    Splashtimer->setInterval(milliseconds);
+    connect(Splashtimer, &QTimer::timeout, this, &QDialog::accept);
+}
+
+void TSplash::showEvent(QShowEvent* event) {
+    Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
+    Label4->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    Splashtimer->start();
+    QDialog::showEvent(event);
+}
+
+} // namespace kelvara

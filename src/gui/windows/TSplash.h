@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QTimer;
+
+namespace kelvara {
+
+// The splash: shown modally when the main window first appears; closes itself.
+class TSplash : public QDialog {
+    Q_OBJECT
+public:
+    TSplash(const QString& dataDir, const QString& fontName, int milliseconds,
+            QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* Label1;
+    QLabel* Label4;
+    QLabel* Image1;
+    QTimer* Splashtimer;
+};
+
+} // namespace kelvara

@@ -1,0 +1,90 @@
+#include "Tfrm_Info.h"
+
+#include "shell/Catalogues.h"
+#include "shell/ClickableLabel.h"
+#include "shell/Look.h"
+#include "shell/NumberText.h"
+#include "shell/ProgramInfo.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kelvara {
+
+Tfrm_Info::Tfrm_Info(const Catalogues& catalogues, const QString& dataDir, QWidget* parent)
+    : QDialog(parent), catalogues_(catalogues), dataDir_(dataDir) {
+    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    setObjectName(QStringLiteral("frm_Info"));
+    setFixedSize(593, 459);
+    setWindowTitle(QStringLiteral("Info"));
+    PaintCream(this);
+    ApplyFontFamily(this, catalogues.FontName);
+    auto* top = new QGroupBox(this);
+    top->setGeometry(8, 4, 577, 250);
+    auto* bottom = new QGroupBox(this);
+    bottom->setGeometry(8, 258, 577, 150);
+    auto label = [](QWidget* parent, const char* name, const QString& text, QRect g) {
+        auto* l = new QLabel(text, parent);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setGeometry(g);
+        return l;
+    };
+    QLabel* title = label(top, "Label1", ProgramName, {16, 12, 300, 50});
+    QFont big = title->font();
+    big.setPixelSize(40);
+    big.setBold(true);
+    title->setFont(big);
+    label(top, "Label2",
+          QStringLiteral("Software for calculations concerning insulation applications"),
+          {16, 66, 545, 20});
+    label(top, "Label3", QStringLiteral("Version"), {16, 96, 80, 20});
+    TntLabel1 = label(top, "TntLabel1", QString(), {100, 96, 200, 20});
+    label(top, "Label4", QStringLiteral("© 2026 Kelvara Technika Izolacyjna Sp. z o.o."),
+          {16, 124, 400, 20});
+    TntLabel2 = label(top, "TntLabel2", QString(), {16, 156, 200, 20});
+    TntLabel3 = label(top, "TntLabel3", QString(), {16, 178, 549, 66});
+    TntLabel3->setWordWrap(true);
+    TntLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* picture = new ClickableLabel(top);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setGeometry(400, 12, 165, 66);
+    picture->setCursor(Qt::PointingHandCursor);
+    Image2 = picture;
+    label(bottom, "Label6", QStringLiteral("Kelvara Technika Izolacyjna Sp. z o.o."),
+          {16, 12, 400, 20});
+    label(bottom, "Label7", QStringLiteral("ul. Chlodnicza 12, 30-001 Krakow"), {16, 34, 400, 20});
+    label(bottom, "Label8", QStringLiteral("tel. +48 12 300 40 50"), {16, 56, 400, 20});
+    label(bottom, "Label9", QStringLiteral("Polska"), {16, 78, 400, 20});
+    auto* web = new ClickableLabel(bottom);
+    web->setObjectName(QStringLiteral("Label10"));
+    web->setText(MakerWebAddress);
+    web->setGeometry(16, 106, 400, 20);
+    web->setCursor(Qt::PointingHandCursor);
+    QPalette link = web->palette();
+    link.setColor(QPalette::WindowText, Qt::blue);
+    web->setPalette(link);
+    connect(web, &ClickableLabel::clicked, this, [this] { OpenUrl(QUrl(MakerWebAddress)); });
+    connect(picture, &ClickableLabel::clicked, this, [this] { OpenUrl(QUrl(MakerWebAddress)); });
+    Cmd_OK = new QPushButton(this);
+    Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
+    Cmd_OK->setGeometry(246, 418, 100, 30);
+    Cmd_OK->setDefault(true);
+    connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Tfrm_Info::showEvent(QShowEvent* event) {
+    // The four-part version of the build: major.minor.release.build.
+    TntLabel1->setText(QStringLiteral(KELVARA_VERSION));
+    Cmd_OK->setText(QStringLiteral("Ok"));
+    TntLabel2->setText(QStringLiteral("kontakt"));
+    TntLabel3->setText(ExpandLineBreaks(catalogues_.SalesAdress).replace(u'\r', u'\n'));
+    QPixmap picture;
+    if (picture.load(dataDir_ + QStringLiteral("/logo1.bmp")))
+        Image2->setPixmap(
+            picture.scaled(Image2->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QDialog::showEvent(event);
+}
+
+} // namespace kelvara
