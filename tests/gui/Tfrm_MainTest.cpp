@@ -150,13 +150,30 @@ TEST_F(MainWindowTest, CloseAnsweredYesFreesTheCatalogues) {
     EXPECT_TRUE(session.Catalogue.MaterialNames.isEmpty());
 }
 
-TEST_F(MainWindowTest, HelpWithoutDocumentSaysSo) {
+TEST_F(MainWindowTest, HelpOpensTheConfiguredDocument) {
     Open();
-    test::SeenMessage seen;
-    test::AnswerMessageBox(QMessageBox::Ok, &seen);
     Find<QAction>("Help1")->trigger();
-    EXPECT_EQ(seen.text, QStringLiteral("no help available!"));
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().endsWith(QStringLiteral("/HELP/kelvara.html")));
+}
+
+TEST_F(MainWindowTest, HelpWithoutDocumentSaysSo) {
+    // A configuration naming a help document that is not there.
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("Kelvara.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[HelpFiles]\nHelp0=a.html\n");
+    ini.close();
+    for (const char* table : {"tt_p.txt", "tt_s.txt"})
+        QFile::copy(QStringLiteral(KELVARA_TEST_DATA_DIR "/") + QString::fromLatin1(table),
+                    dir.filePath(QString::fromLatin1(table)));
+    Open(dir.path());
+    QList<test::SeenMessage> seen;
+    test::AnswerMessageBoxes(QMessageBox::Ok, 1, &seen);
+    Find<QAction>("Help1")->trigger();
+    ASSERT_EQ(seen.size(), 1);
+    EXPECT_EQ(seen[0].text, QStringLiteral("no help available!"));
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(opened.isEmpty());
 }
 

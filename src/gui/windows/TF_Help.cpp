@@ -28,8 +28,4 @@ void TF_Help::SetHelpText(const QString& text) {
     Memo_Help->setPlainText(text);
 }
 
-QString TF_Help::HelpText() const {
-    return Memo_Help->toPlainText();
-}
-
 } // namespace kelvara

@@ -15,7 +15,6 @@ public:
 
     // A line feed starts a new line; two give an empty line.
     void SetHelpText(const QString& text);
-    QString HelpText() const;
 
 private:
     QPlainTextEdit* Memo_Help;
