@@ -304,4 +304,28 @@ TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
     }
 }
 
+TEST_F(CalculationWindowUi, ReturningFromTheCalculatorsHelpStartsItOver) {
+    Open(2);
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QString windAfterHelp;
+    bool indoorAfterHelp = false;
+    test::AnswerNextModal([&](QWidget* modal) {
+        modal->findChild<QRadioButton*>(QStringLiteral("TntRadioButton2"))->click();
+        modal->findChild<QLineEdit*>(QStringLiteral("TntEdit2"))->setText(QStringLiteral("5"));
+        test::AnswerNextModal([](QWidget* help) {
+            help->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
+        });
+        modal->findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+        windAfterHelp = modal->findChild<QLineEdit*>(QStringLiteral("TntEdit2"))->text();
+        indoorAfterHelp =
+            modal->findChild<QRadioButton*>(QStringLiteral("TntRadioButton1"))->isChecked();
+        modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    });
+    QTest::mouseClick(Find<QPushButton>(QStringLiteral("HButton6")), Qt::LeftButton);
+    EXPECT_EQ(windAfterHelp, QStringLiteral("1"));
+    EXPECT_TRUE(indoorAfterHelp);
+    EXPECT_FALSE(session.CoeffFromCalculator);
+    EXPECT_EQ(Input(6)->text(), QStringLiteral("9.000"));
+}
+
 } // namespace

@@ -125,15 +125,7 @@ void TInsideOutside::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TInsideOutside::changeEvent(QEvent* event) {
-    // Every activation starts over, also the return from the help window.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && shown_ && !activating_)
-        FormActivate();
-    QDialog::changeEvent(event);
-}
-
 void TInsideOutside::FormActivate() {
-    activating_ = true;
     setWindowTitle(QStringLiteral("Obliczanie wspólczynnika przejmowania ciepla z powierzchni h"));
     GroupBox1->setTitle(QStringLiteral("Dane"));
     TntLabel1->setText(QStringLiteral("rodzaj obliczen"));
@@ -160,7 +152,6 @@ void TInsideOutside::FormActivate() {
     }
     ShowSettings();
     ShowSummary();
-    activating_ = false;
 }
 
 void TInsideOutside::ReadFields() {
@@ -258,6 +249,9 @@ void TInsideOutside::reject() {
 void TInsideOutside::Button3Click() {
     help_.SetHelpText(CoefficientCalculator::HelpText());
     help_.exec();
+    // Coming back from another window of the program activates this one again, which starts
+    // it over; a message box is no window of the program and leaves it as it was.
+    FormActivate();
 }
 
 } // namespace kelvara

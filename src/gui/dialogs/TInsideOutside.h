@@ -29,7 +29,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
@@ -43,7 +42,6 @@ private:
     TF_Help& help_;
     QString fontName_;
     bool shown_ = false;
-    bool activating_ = false;
     std::vector<QLabel*> summary_;
 
     QGroupBox* GroupBox1;
