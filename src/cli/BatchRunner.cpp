@@ -145,14 +145,14 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));
     }
     configured.CalculationType = options.calculationType;
-    const CalculationTypeSpec& spec = CalculationTypeOf(options.calculationType);
-    const int inputCount = int(spec.inputs.size());
+    const CalculationTypeSpec& info = CalculationTypeOf(options.calculationType);
+    const int inputCount = int(info.inputs.size());
     int resultFieldCount = 0;
-    for (const RowSpec& row : spec.results)
+    for (const RowSpec& row : info.results)
         resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
     // The freezing calculation prints its series after the log line.
     const int seriesCount = options.calculationType == 4 ? int(FreezingSeries().size()) : 0;
-    const QString caption = QString::fromUtf16(spec.caption);
+    const QString caption = QString::fromUtf16(info.caption);
 
     QString header;
     {
@@ -230,7 +230,7 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
                     printed += row->ParaLineEditText() + u'\t';
         }
         if (seriesCount > 0) {
-            for (const QString& entry : window.Result(spec.choiceRow).Alternatives())
+            for (const QString& entry : window.Result(info.choiceRow).Alternatives())
                 printed += entry + u'\t';
         }
         Append(out, printed + u'\n');

@@ -45,24 +45,24 @@ void CalculationWindow::TntFormShow() {
 }
 
 void CalculationWindow::BuildRows() {
-    const CalculationTypeSpec& spec = Spec();
+    const CalculationTypeSpec& info = TypeInfo();
     const RememberedValues& remembered = session_.Remembered;
     const Catalogues& catalogue = session_.Catalogue;
 
     QStringList labels;
-    for (const RowSpec& row : spec.inputs)
+    for (const RowSpec& row : info.inputs)
         labels.append(QString::fromUtf16(row.label));
-    for (const RowSpec& row : spec.results)
+    for (const RowSpec& row : info.results)
         if (row.kind != RowKind::rkResultChoice)
             labels.append(QString::fromUtf16(row.label));
-    ResultLog = {QString::fromUtf16(spec.caption), labels.join(u'\t')};
+    ResultLog = {QString::fromUtf16(info.caption), labels.join(u'\t')};
 
     auto initialText = [&](const RowSpec& row) {
         return FormatFloat(QString::fromUtf16(row.initial.pattern),
                            static_cast<long double>(remembered.*(row.initial.value)) *
                                row.initial.scale);
     };
-    for (const RowSpec& spec_ : spec.inputs) {
+    for (const RowSpec& spec_ : info.inputs) {
         InputRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
         TParaLine& row = *InputRows.back();
         const QString label = QString::fromUtf16(spec_.label);
@@ -103,19 +103,19 @@ void CalculationWindow::BuildRows() {
             break;
         }
     }
-    for (const RowSpec& spec_ : spec.results) {
+    for (const RowSpec& spec_ : info.results) {
         ResultRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
         TParaLine& row = *ResultRows.back();
         row.SetParaLineLabelText(QString::fromUtf16(spec_.label));
         if (spec_.kind == RowKind::rkResult)
             row.SetParaLineEditText(QString());
         row.SetUnitText(QString::fromUtf16(spec_.unit));
-        if (spec_.kind == RowKind::rkResultChoice && spec.moveChoice)
+        if (spec_.kind == RowKind::rkResultChoice && info.moveChoice)
             row.SetMoveAlternative(60);
     }
     // The medium comes last: choosing it overwrites the rows that depend on it.
-    if (spec.mediumRow >= 0)
-        Input(spec.mediumRow).SetMediumIndex(remembered.LastMediumIndex);
+    if (info.mediumRow >= 0)
+        Input(info.mediumRow).SetMediumIndex(remembered.LastMediumIndex);
 }
 
 bool CalculationWindow::RunCalculation() {
@@ -126,18 +126,18 @@ bool CalculationWindow::RunCalculation() {
 bool CalculationWindow::Button1Click() {
     PrintEnabled = false;
     try {
-        const CalculationTypeSpec& spec = Spec();
+        const CalculationTypeSpec& info = TypeInfo();
         const bool freezing = calculationType_ == 4;
         if (freezing)
             Result(0).SetParaLineEditText(QString());
         if (!RunCalculation())
             return false;
-        if (spec.choiceTargetRow >= 0) {
-            Result(spec.choiceRow).SetAlternatives(AlternativeThicknesses);
-            Result(spec.choiceRow).SetAlternativeText(ChooseText);
+        if (info.choiceTargetRow >= 0) {
+            Result(info.choiceRow).SetAlternatives(AlternativeThicknesses);
+            Result(info.choiceRow).SetAlternativeText(ChooseText);
         } else if (freezing) {
-            Result(spec.choiceRow).SetAlternatives(FreezingTimeSeries());
-            Result(spec.choiceRow).SetAlternativeText(ChooseText);
+            Result(info.choiceRow).SetAlternatives(FreezingTimeSeries());
+            Result(info.choiceRow).SetAlternativeText(ChooseText);
         }
         PrintEnabled = true;
         MarkResultsCurrent();
@@ -166,7 +166,7 @@ QStringList CalculationWindow::FreezingTimeSeries() {
 void CalculationWindow::TntFormClose() {
     RememberedValues& remembered = session_.Remembered;
     using What = KeptValue::What;
-    for (const KeptValue& kept : Spec().kept) {
+    for (const KeptValue& kept : TypeInfo().kept) {
         const TParaLine& row = Input(kept.row);
         if (kept.what == What::Number) {
             long double value = 0;
@@ -264,9 +264,9 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
 
 void CalculationWindow::AlternativeChosen(TParaLine& row) {
     try {
-        const CalculationTypeSpec& spec = Spec();
-        if (spec.choiceTargetRow >= 0) {
-            Input(spec.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
+        const CalculationTypeSpec& info = TypeInfo();
+        if (info.choiceTargetRow >= 0) {
+            Input(info.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
             RunCalculation();
         }
     } catch (const AppError&) {
@@ -283,12 +283,12 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
                              QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
         return;
     }
-    const CalculationTypeSpec& spec = Spec();
+    const CalculationTypeSpec& info = TypeInfo();
     CoefficientCalculator calculator(*this);
     calculator.Settings.outdoorOptionVisible = true;
-    if (spec.thicknessRow >= 0) {
+    if (info.thicknessRow >= 0) {
         long double thickness = 0;
-        if (TryTextToFloat(Input(spec.thicknessRow).ParaLineEditText(), thickness)) {
+        if (TryTextToFloat(Input(info.thicknessRow).ParaLineEditText(), thickness)) {
             if (thickness != 0) {
                 calculator.Settings.claddingVisible = true;
                 session_.Remembered.Emissivity = 0.93f;
@@ -304,7 +304,7 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
     const bool claddingChosen = session_.CoeffFromCalculator && calculator.Settings.outdoor;
     session_.CalculatorCladdingIndex = claddingChosen ? calculator.Settings.claddingIndex : -1;
     try {
-        Input(spec.hRow).SetParaLineEditText(
+        Input(info.hRow).SetParaLineEditText(
             FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
     } catch (const AppError& error) {
         prompts_.ShowMessage(

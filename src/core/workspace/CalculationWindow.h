@@ -27,7 +27,7 @@ public:
     void MarkResultsStale();
     void MarkResultsCurrent();
 
-    const CalculationTypeSpec& Spec() const { return CalculationTypeOf(calculationType_); }
+    const CalculationTypeSpec& TypeInfo() const { return CalculationTypeOf(calculationType_); }
     int CalculationType() const { return calculationType_; }
     TParaLine& Input(int i);
     TParaLine& Result(int j);

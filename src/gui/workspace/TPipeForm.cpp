@@ -94,7 +94,7 @@ void TPipeForm::TntFormShow() {
     Button4->setText(QStringLiteral("zamknij"));
 
     model_.TntFormShow();
-    setWindowTitle(QString::fromUtf16(model_.Spec().caption));
+    setWindowTitle(QString::fromUtf16(model_.TypeInfo().caption));
 
     const QString& fontName = session_.Catalogue.FontName;
     const int offset = FontPoints + 1;
@@ -125,7 +125,7 @@ void TPipeForm::Button1Click() {
 void TPipeForm::Button2Click() {
     if (OpenHelpFile(session_.Catalogue, model_.CalculationType(), OpenUrl))
         return;
-    help_.SetHelpText(QString::fromUtf16(model_.Spec().helpText));
+    help_.SetHelpText(QString::fromUtf16(model_.TypeInfo().helpText));
     help_.exec();
 }
 

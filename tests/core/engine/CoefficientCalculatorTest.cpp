@@ -13,7 +13,7 @@ protected:
     // Opens a window of the type with a material chosen and a calculator shown on it.
     CoefficientCalculator& Calculator(int type) {
         Open(type);
-        window->Input(window->Spec().materialRow).ChooseMaterial(0);
+        window->Input(window->TypeInfo().materialRow).ChooseMaterial(0);
         calculator = std::make_unique<CoefficientCalculator>(*window);
         calculator->TntFormShow();
         calculator->FormActivate();

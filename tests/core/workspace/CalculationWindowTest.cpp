@@ -29,12 +29,12 @@ TEST_P(CalculationTypes, BuildRowsAndLogHeading) {
     EXPECT_FALSE(window->ResultLog[1].endsWith(u'\t'));
     EXPECT_FALSE(window->PrintEnabled);
     EXPECT_TRUE(window->CopyHeaderPending);
-    const CalculationTypeSpec& spec = window->Spec();
-    EXPECT_EQ(window->Input(spec.materialRow).MaterialText(), QStringLiteral("wybierz"));
-    EXPECT_EQ(window->Input(spec.hRow).ButtonText(), QStringLiteral("oblicz h"));
-    EXPECT_TRUE(window->Input(spec.hRow).Get_h_enabled());
-    EXPECT_EQ(window->Input(spec.hRow).ParaLineEditText(), QStringLiteral("9.000"));
-    EXPECT_EQ(window->MediumRowIndex, spec.mediumRow);
+    const CalculationTypeSpec& info = window->TypeInfo();
+    EXPECT_EQ(window->Input(info.materialRow).MaterialText(), QStringLiteral("wybierz"));
+    EXPECT_EQ(window->Input(info.hRow).ButtonText(), QStringLiteral("oblicz h"));
+    EXPECT_TRUE(window->Input(info.hRow).Get_h_enabled());
+    EXPECT_EQ(window->Input(info.hRow).ParaLineEditText(), QStringLiteral("9.000"));
+    EXPECT_EQ(window->MediumRowIndex, info.mediumRow);
     for (const auto& row : window->ResultRows) {
         if (row->ParaLineEditAvailable()) {
             EXPECT_TRUE(row->ParaLineEditText().isEmpty());
