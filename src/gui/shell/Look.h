@@ -1,12 +1,29 @@
 #pragma once
 
 #include <QColor>
-#include <QWidget>
+#include <QLabel>
 
 namespace kelvara {
 
 // The program's cream background, also the colour of results that no longer match the inputs.
 inline const QColor Cream(255, 251, 240);
+
+// The colours of the program's title and subtitle.
+inline const QColor TitleGreen(0, 128, 0);
+inline const QColor SubtitleMaroon(128, 0, 0);
+
+// A bold label of a given pixel size and text colour on the cream background.
+inline void StyleHeading(QLabel* label, int pixels, const QColor& color) {
+    QFont font = label->font();
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Cream);
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
 
 // Paints a window (and, with fields, its edit fields) cream.
 inline void PaintCream(QWidget* widget, bool fields = false) {

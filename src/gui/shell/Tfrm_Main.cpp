@@ -28,21 +28,6 @@
 
 namespace kelvara {
 
-namespace {
-
-const QColor Green(0, 128, 0);
-const QColor Maroon(128, 0, 0);
-
-void SetColors(QWidget* widget, const QColor& background, const QColor& text = Qt::black) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
-
 Tfrm_Main::Tfrm_Main(Session& session, GuiPrompts& prompts, const QString& dataDir, QWidget* parent)
     : QMainWindow(parent), session_(session), prompts_(prompts), dataDir_(dataDir) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -57,17 +42,13 @@ void Tfrm_Main::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(562, 426);
-    SetColors(client, Cream);
+    PaintCream(client);
     setCentralWidget(client);
 
     Label1 = new QLabel(client);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 6, 372, 64);
-    QFont titleFont = Label1->font();
-    titleFont.setPixelSize(51);
-    titleFont.setBold(true);
-    Label1->setFont(titleFont);
-    SetColors(Label1, Cream, Green);
+    StyleHeading(Label1, 51, TitleGreen);
 
     Image1 = new ClickableLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -80,11 +61,7 @@ void Tfrm_Main::BuildControls() {
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(0, 78, 562, 26);
     Label2->setAlignment(Qt::AlignCenter);
-    QFont subtitleFont = Label2->font();
-    subtitleFont.setPixelSize(17);
-    subtitleFont.setBold(true);
-    Label2->setFont(subtitleFont);
-    SetColors(Label2, Cream, Maroon);
+    StyleHeading(Label2, 17, SubtitleMaroon);
 
     auto makeGroup = [&](const QString& panelName, const QString& groupName, QRect geometry) {
         auto* panel = new QWidget(client);
