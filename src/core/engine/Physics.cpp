@@ -130,9 +130,17 @@ float RequiredThickness(const Session& session, float mediumTemp, float ambientT
         // far is the best there is.
         if (y2 == y1)
             break;
-        s1 = Store(s1 + (static_cast<long double>(s2) - s1) *
-                            Div(static_cast<long double>(targetSurfaceTemp) - y1,
-                                static_cast<long double>(y2) - y1));
+        const float next = Store(s1 + (static_cast<long double>(s2) - s1) *
+                                          Div(static_cast<long double>(targetSurfaceTemp) - y1,
+                                              static_cast<long double>(y2) - y1));
+        // A thin layer overshoots below zero when the target lies just above the medium
+        // temperature; a layer of no thickness has its surface at the medium temperature, so the
+        // chord from there to the first trial gives the next thickness instead.
+        if (next > 0 || y1 == mediumTemp)
+            s1 = next;
+        else
+            s1 = Store(s1 * Div(static_cast<long double>(targetSurfaceTemp) - mediumTemp,
+                                static_cast<long double>(y1) - mediumTemp));
         s2 = Store(s1 + 0.0001L);
     }
     return s1;

@@ -92,16 +92,24 @@ TEST_F(PhysicsTest, DewPoint) {
 }
 
 TEST_F(PhysicsTest, RequiredThicknessReachesTheTarget) {
-    const float tm = -5, ta = 25, h = 9, target = 20;
-    const float pipe = RequiredThickness(s, tm, ta, 0.0254f, h, target, 0, PipeLayer);
-    const float outer = 0.0254f + 2 * pipe;
-    const float k = LayerConductance(s, tm, target, 0.0254f, outer, 0, PipeLayer);
-    EXPECT_NEAR(SurfaceTemperature(tm, ta, k, h, outer, PipeLayer), target, 0.01);
-    const float flat = RequiredThickness(s, tm, ta, 0, h, target, 0, FlatLayer);
-    EXPECT_NEAR(SurfaceTemperature(tm, ta, LayerConductance(s, tm, target, flat, 0, 0, FlatLayer),
-                                   h, 0, FlatLayer),
-                target, 0.01);
-    EXPECT_GT(flat, 0);
+    struct Case {
+        float tm, ta, h, target;
+    };
+    // The second target lies just above the medium: a thin layer whose first secant step
+    // overshoots below zero.
+    for (const Case c : {Case{-5, 25, 9, 20}, Case{9.64f, 17.88f, 17.66f, 9.75f}}) {
+        const float pipe = RequiredThickness(s, c.tm, c.ta, 0.0254f, c.h, c.target, 0, PipeLayer);
+        const float outer = 0.0254f + 2 * pipe;
+        const float k = LayerConductance(s, c.tm, c.target, 0.0254f, outer, 0, PipeLayer);
+        EXPECT_GT(pipe, 0) << c.target;
+        EXPECT_NEAR(SurfaceTemperature(c.tm, c.ta, k, c.h, outer, PipeLayer), c.target, 0.01);
+        const float flat = RequiredThickness(s, c.tm, c.ta, 0, c.h, c.target, 0, FlatLayer);
+        EXPECT_NEAR(SurfaceTemperature(c.tm, c.ta,
+                                       LayerConductance(s, c.tm, c.target, flat, 0, 0, FlatLayer),
+                                       c.h, 0, FlatLayer),
+                    c.target, 0.01);
+        EXPECT_GT(flat, 0) << c.target;
+    }
 }
 
 TEST_F(PhysicsTest, RequiredThicknessSurvivesEqualTrialTemperatures) {

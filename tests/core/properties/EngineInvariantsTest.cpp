@@ -135,3 +135,64 @@ TEST_F(EngineInvariants, TemperatureChangeHasTheSignOfTheFlow) {
 }
 
 } // namespace
+
+namespace {
+
+// The surface temperature of a layer of `thickness` metres, the conductivity taken at the mean of
+// the medium and the dew point as the search takes it once it has met its target.
+float SurfaceAt(const Session& session, bool pipe, float tm, float ta, float d, float h, float dew,
+                int material, double thickness) {
+    if (thickness <= 0)
+        return tm;
+    const auto s = float(thickness);
+    if (!pipe)
+        return SurfaceTemperature(
+            tm, ta, LayerConductance(session, tm, dew, s, 0, material, FlatLayer), h, 0, FlatLayer);
+    const float outer = d + 2 * s;
+    return SurfaceTemperature(tm, ta,
+                              LayerConductance(session, tm, dew, d, outer, material, PipeLayer), h,
+                              outer, PipeLayer);
+}
+
+} // namespace
+
+// The thickness shown is the one whose surface sits at the dew point: the dew point lies between
+// the surface temperatures half a shown digit either side of it.
+TEST_F(EngineInvariants, CondensationThicknessBringsTheSurfaceToTheDewPoint) {
+    int insulated = 0;
+    for (int run = 0; run < 400; ++run) {
+        const bool pipe = run % 2 == 0;
+        Open(pipe ? 0 : 5);
+        const float ta = Uniform(5, 40), tm = ta - Uniform(0.5f, 40);
+        const QString h = Text(Uniform(3, 20)), humidity = Text(Uniform(50, 96));
+        const float d = Uniform(10, 300);
+        if (pipe)
+            Type({Text(ta), Text(tm), Text(d), QString(), h, humidity});
+        else
+            Type({Text(ta), Text(tm), QString(), h, humidity});
+        const int materialRow = window->TypeInfo().materialRow;
+        const int material = run % 3 == 0 ? 2 : 0; // the user's constant λ or rubber
+        window->Input(materialRow).ChooseMaterial(material);
+        ASSERT_TRUE(window->Button1Click()) << run;
+        ASSERT_TRUE(NoNonFiniteText());
+        // The inputs as the calculation read them.
+        const float rta = float(window->Input(0).ParaLineEditText().toDouble());
+        const float rtm = float(window->Input(1).ParaLineEditText().toDouble());
+        const float rh = float(window->Input(pipe ? 4 : 3).ParaLineEditText().toDouble());
+        const float rd = pipe ? float(window->Input(2).ParaLineEditText().toDouble() / 1000) : 0;
+        const float exactDew = DewPoint(rta, float(humidity.toDouble()));
+        if (exactDew < rtm)
+            continue;
+        ++insulated;
+        const double shownMm = window->Result(1).ParaLineEditText().toDouble();
+        const double halfDigit = pipe ? 0.0005 : 0.005;
+        const float below = SurfaceAt(session, pipe, rtm, rta, rd, rh, exactDew, material,
+                                      (shownMm - halfDigit) / 1000);
+        const float above = SurfaceAt(session, pipe, rtm, rta, rd, rh, exactDew, material,
+                                      (shownMm + halfDigit) / 1000);
+        EXPECT_GE(shownMm, 0) << run;
+        EXPECT_LE(below, exactDew + 1e-4) << run << " shown " << shownMm;
+        EXPECT_GE(above, exactDew - 1e-4) << run << " shown " << shownMm;
+    }
+    EXPECT_GT(insulated, 200);
+}
