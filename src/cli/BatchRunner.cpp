@@ -122,21 +122,21 @@ bool BatchSupportsType(int calculationType) {
     return CalculationFor(calculationType) != nullptr;
 }
 
-int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out,
-             std::string& err) {
+std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string& err) {
     if (!BatchSupportsType(options.calculationType)) {
         Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n")
                         .arg(options.calculationType));
-        return BatchUsageError;
+        return std::nullopt;
     }
-    Session configured;
+    BatchSetup setup;
+    Session& configured = setup.configured;
     {
         BatchPrompts loadPrompts;
         LoadConfiguration(configured, loadPrompts, options.dataDir + u'/' + ConfigurationFileName,
                           options.dataDir, {});
         if (!loadPrompts.messages.isEmpty()) {
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(loadPrompts.messages.join(u'\n')));
-            return BatchUsageError;
+            return std::nullopt;
         }
         // A missing size table is reported; the calculations then say "Error!" in its place.
         LoadPipeToleranceTable(configured, loadPrompts, options.dataDir);
@@ -145,24 +145,37 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));
     }
     configured.CalculationType = options.calculationType;
-    const CalculationTypeSpec& info = CalculationTypeOf(options.calculationType);
+    BatchPrompts quiet;
+    CalculationWindow window(configured, quiet);
+    window.TntFormShow();
+    setup.caption = window.ResultLog.at(0);
+    setup.header = window.ResultLog.at(1);
+    return setup;
+}
+
+int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out,
+             std::string& err) {
+    const std::optional<BatchSetup> setup = PrepareBatch(options, err);
+    if (!setup)
+        return BatchUsageError;
+    if (options.header)
+        Append(out, setup->caption + u'\n' + setup->header + u'\n');
+    return RunBatchInput(*setup, input, out, err);
+}
+
+int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string& out,
+                  std::string& err) {
+    const Session& configured = setup.configured;
+    const int type = configured.CalculationType;
+    const CalculationTypeSpec& info = CalculationTypeOf(type);
     const int inputCount = int(info.inputs.size());
     int resultFieldCount = 0;
     for (const RowSpec& row : info.results)
         resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
     // The freezing calculation prints its series after the log line.
-    const int seriesCount = options.calculationType == 4 ? int(FreezingSeries().size()) : 0;
-    const QString caption = QString::fromUtf16(info.caption);
-
-    QString header;
-    {
-        BatchPrompts quiet;
-        CalculationWindow window(configured, quiet);
-        window.TntFormShow();
-        header = window.ResultLog.at(1);
-        if (options.header)
-            Append(out, window.ResultLog.at(0) + u'\n' + header + u'\n');
-    }
+    const int seriesCount = type == 4 ? int(FreezingSeries().size()) : 0;
+    const QString& caption = setup.caption;
+    const QString& header = setup.header;
 
     QString text = QString::fromUtf8(input);
     if (text.startsWith(QChar(0xFEFF)))
@@ -194,7 +207,7 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
         session.Catalogue = configured.Catalogue;
         session.PipeToleranceTable = configured.PipeToleranceTable;
         session.SheetToleranceTable = configured.SheetToleranceTable;
-        session.CalculationType = options.calculationType;
+        session.CalculationType = type;
         BatchPrompts prompts;
         CalculationWindow window(session, prompts);
         window.TntFormShow();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/Session.h"
+
 #include <QByteArray>
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace kelvara {
@@ -21,8 +24,20 @@ QString CalculationTypeNames();
 // Whether the batch tool can run that type yet.
 bool BatchSupportsType(int calculationType);
 
+// The configuration and size tables read once, and the two heading lines of the type's list.
+struct BatchSetup {
+    Session configured;
+    QString caption;
+    QString header;
+};
+
+// Reads the data folder for the type; nothing (after a message in err) when that fails.
+std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string& err);
+
 // Runs one calculation per input line; appends UTF-8 text to out and err, returns the exit code.
 int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& out,
              std::string& err);
+int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string& out,
+                  std::string& err);
 
 } // namespace kelvara
