@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build, the same suite once more under a
-# decimal-comma locale, and the sanitizer build.
+# decimal-comma locale, the sanitizer build, and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -16,3 +16,8 @@ LC_ALL=pl_PL.UTF-8 LANG=pl_PL.UTF-8 ctest --preset dev -j "$jobs"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
+
+echo "== fuzz targets, a short run each (scripts/fuzz.sh runs them longer)"
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz -j "$jobs"

@@ -107,8 +107,16 @@ QStringList TTntIniFile::LoadLines(const QString& fileName) {
         throw AppError(QStringLiteral("Cannot open file %1").arg(fileName));
     if (file.size() > MaxFileSize)
         throw AppError(QStringLiteral("File %1 is too large").arg(fileName));
-    const QByteArray bytes = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
+    // Read in pieces: a buffer of the largest size accepted would be reserved for every file.
+    QByteArray bytes;
+    char piece[64 * 1024];
+    qint64 count = 0;
+    while ((count = file.read(piece, sizeof piece)) > 0) {
+        bytes.append(piece, qsizetype(count));
+        if (bytes.size() > MaxFileSize)
+            throw AppError(QStringLiteral("File %1 is too large").arg(fileName));
+    }
+    if (count < 0)
         throw AppError(QStringLiteral("Cannot read file %1").arg(fileName));
     return SplitLines(DecodeText(bytes));
 }
