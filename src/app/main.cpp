@@ -1,3 +1,4 @@
+#include "shell/DataLocation.h"
 #include "shell/GuiPrompts.h"
 #include "shell/KelvaraApplication.h"
 #include "shell/Session.h"
@@ -8,8 +9,8 @@ int main(int argc, char** argv) {
     kelvara::KelvaraApplication::setApplicationName(QStringLiteral("Kelvara"));
     kelvara::Session session;
     kelvara::GuiPrompts prompts;
-    kelvara::Tfrm_Main mainWindow(session, prompts,
-                                  kelvara::KelvaraApplication::applicationDirPath());
+    kelvara::Tfrm_Main mainWindow(
+        session, prompts, kelvara::FindDataDir(kelvara::KelvaraApplication::applicationDirPath()));
     prompts.SetParent(&mainWindow);
     mainWindow.show();
     return kelvara::KelvaraApplication::exec();

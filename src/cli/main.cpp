@@ -1,4 +1,5 @@
 #include "BatchRunner.h"
+#include "shell/DataLocation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +21,8 @@ QString Usage() {
                "whole copied result line (inputs and results) is accepted too. A refused case\n"
                "prints \"! \" and the message; other messages go to standard error.\n"
                "\n"
-               "  --data-dir DIR  read Kelvara.ini from DIR (default: the program's folder)\n"
+               "  --data-dir DIR  read Kelvara.ini from DIR (default: the program's folder, else\n"
+               "                  ../share/kelvara beside it)\n"
                "  --header        print the caption and the column labels first\n"
                "\n"
                "Exit status: 0 all cases calculated, 1 a case refused or failed, 2 usage,\n"
@@ -35,7 +37,7 @@ QString Usage() {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     kelvara::BatchOptions options;
-    options.dataDir = QCoreApplication::applicationDirPath();
+    options.dataDir = kelvara::FindDataDir(QCoreApplication::applicationDirPath());
     const QStringList args = QCoreApplication::arguments().mid(1);
     QString type;
     for (qsizetype i = 0; i < args.size(); ++i) {
