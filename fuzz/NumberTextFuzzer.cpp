@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 #include "shell/NumberText.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -19,6 +20,16 @@ constexpr Pattern Patterns[] = {{"#0", 0},      {"#0.0", 1},          {"#0.00", 
                                 {"##0.000", 3}, {"#########0.000", 3}};
 
 void CheckRoundTrip(long double value) {
+    for (int decimals = 0; decimals <= 4; ++decimals) {
+        const auto fast = detail::RoundedDigitsByIntegers(std::fabs(value), decimals);
+        if (!fast)
+            continue;
+        std::string exact = detail::RoundedDigitsByExpansion(std::fabs(value), decimals);
+        exact.erase(0, std::min(exact.find_first_not_of('0'), exact.size() - 1));
+        if (*fast != exact)
+            fuzz::Fail("integer rounding differs from the expansion",
+                       QString::fromStdString(exact));
+    }
     for (const Pattern& p : Patterns) {
         const QString shown = FormatFloat(QString::fromLatin1(p.text), value);
         long double back = 0;

@@ -4,10 +4,81 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace kelvara {
+
+namespace detail {
+
+// The decimal digits of magnitude × 10^decimals rounded half away from zero, by way of the exact
+// decimal expansion (every long double of a useful size is exact well within 200 digits).
+std::string RoundedDigitsByExpansion(long double magnitude, int decimals) {
+    std::vector<char> buffer(5200);
+    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::fixed, 200);
+    const std::string digits(buffer.data(), res.ptr);
+    const std::size_t dot = digits.find('.');
+    const std::string fraction = digits.substr(dot + 1);
+    std::string kept = digits.substr(0, dot) + fraction.substr(0, std::size_t(decimals));
+    if (fraction[std::size_t(decimals)] >= '5') {
+        int k = int(kept.size()) - 1;
+        while (k >= 0 && kept[std::size_t(k)] == '9')
+            kept[std::size_t(k--)] = '0';
+        if (k < 0)
+            kept.insert(kept.begin(), '1');
+        else
+            ++kept[std::size_t(k)];
+    }
+    return kept;
+}
+
+// The same in integer arithmetic: magnitude = m × 2^e exactly, with a 64-bit m, so
+// magnitude × 10^decimals = m × 10^decimals × 2^e fits 128 bits for every value the program
+// shows. Nothing when it does not fit.
+std::optional<std::string> RoundedDigitsByIntegers(long double magnitude, int decimals) {
+#ifndef __SIZEOF_INT128__
+    (void)magnitude;
+    (void)decimals;
+    return std::nullopt; // the expansion then does it all
+#else
+    __extension__ using Uint128 = unsigned __int128;
+    static_assert(std::numeric_limits<long double>::digits <= 64);
+    if (decimals > 19)
+        return std::nullopt;
+    int exponent = 0;
+    const long double fraction = std::frexp(magnitude, &exponent); // in [0.5, 1) or 0
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+    const int shift = exponent - 64; // magnitude = mantissa × 2^shift
+    Uint128 power = 1;
+    for (int i = 0; i < decimals; ++i)
+        power *= 10;
+    const Uint128 scaled = Uint128(mantissa) * power;
+    Uint128 rounded = 0;
+    if (shift >= 0) {
+        if (shift >= 128 || (shift > 0 && (scaled >> (128 - shift)) != 0))
+            return std::nullopt;
+        rounded = scaled << shift;
+    } else {
+        if (-shift >= 127)
+            return std::nullopt;
+        const int right = -shift;
+        const Uint128 remainder = scaled & ((Uint128(1) << right) - 1);
+        rounded = (scaled >> right) + (remainder >= (Uint128(1) << (right - 1)) ? 1 : 0);
+    }
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), char('0' + int(rounded % 10)));
+        rounded /= 10;
+    } while (rounded != 0);
+    return digits;
+#endif
+}
+
+} // namespace detail
 
 namespace {
 
@@ -86,6 +157,12 @@ Picture ParsePicture(const QString& pattern) {
     return p;
 }
 
+std::string RoundedDigits(long double magnitude, int decimals) {
+    if (auto digits = detail::RoundedDigitsByIntegers(magnitude, decimals))
+        return *digits;
+    return detail::RoundedDigitsByExpansion(magnitude, decimals);
+}
+
 } // namespace
 
 bool TryTextToFloat(const QString& text, long double& value) {
@@ -114,28 +191,11 @@ QString FormatFloat(const QString& pattern, long double value) {
         throw AppError(QStringLiteral("Floating point overflow"));
     const Picture pic = ParsePicture(pattern);
 
-    // Exact decimal expansion (every long double of a useful size is exact well within
-    // 200 digits), rounded half away from zero by hand.
     const bool negative = std::signbit(value);
-    const long double magnitude = std::fabs(value);
-    std::vector<char> buffer(5200);
-    const auto res = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                   std::chars_format::fixed, 200);
-    std::string digits(buffer.data(), res.ptr);
-    const std::size_t dot = digits.find('.');
-    std::string integer = digits.substr(0, dot);
-    std::string fraction = digits.substr(dot + 1);
-
-    std::string kept = integer + fraction.substr(0, std::size_t(pic.maxDecimals));
-    if (fraction[std::size_t(pic.maxDecimals)] >= '5') {
-        int k = int(kept.size()) - 1;
-        while (k >= 0 && kept[std::size_t(k)] == '9')
-            kept[std::size_t(k--)] = '0';
-        if (k < 0)
-            kept.insert(kept.begin(), '1');
-        else
-            ++kept[std::size_t(k)];
-    }
+    std::string kept = RoundedDigits(std::fabs(value), pic.maxDecimals);
+    std::string integer, fraction;
+    if (kept.size() <= std::size_t(pic.maxDecimals))
+        kept.insert(0, std::size_t(pic.maxDecimals) + 1 - kept.size(), '0');
     const std::size_t integerLength = kept.size() - std::size_t(pic.maxDecimals);
     integer = kept.substr(0, integerLength);
     fraction = kept.substr(integerLength);

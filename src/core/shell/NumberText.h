@@ -2,6 +2,8 @@
 
 #include <QChar>
 #include <QString>
+#include <optional>
+#include <string>
 
 namespace kelvara {
 
@@ -26,5 +28,12 @@ QChar NumericKeyFilter(QChar key);
 
 // Replaces every "<CR>" by a carriage return.
 QString ExpandLineBreaks(const QString& text);
+
+namespace detail {
+// The digits of magnitude × 10^decimals rounded half away from zero, two ways: from the exact
+// decimal expansion, and (faster, nothing when the value is out of its reach) in integers.
+std::string RoundedDigitsByExpansion(long double magnitude, int decimals);
+std::optional<std::string> RoundedDigitsByIntegers(long double magnitude, int decimals);
+} // namespace detail
 
 } // namespace kelvara

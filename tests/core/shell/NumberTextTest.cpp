@@ -4,8 +4,11 @@
 
 #include <QLocale>
 #include <clocale>
+#include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 using namespace kelvara;
 
@@ -85,6 +88,38 @@ TEST(FormatFloat, NonFiniteValuesAreErrorsNotText) {
         AppError);
     EXPECT_THROW(FormatFloat(QStringLiteral("#0.00"), std::numeric_limits<long double>::infinity()),
                  AppError);
+}
+
+// The integer rounding must give the digits of the exact expansion for every value it takes:
+// random floats of every size, and values that lie exactly half-way between two shown numbers.
+TEST(FormatFloat, IntegerRoundingMatchesTheExactExpansion) {
+    std::mt19937 random(20261210);
+    std::vector<long double> values;
+    for (int i = 0; i < 20000; ++i) {
+        const auto bits = std::uint32_t(random());
+        float f = 0;
+        std::memcpy(&f, &bits, sizeof f);
+        if (std::isfinite(f))
+            values.push_back(std::fabs(f));
+    }
+    for (int i = 0; i < 2000; ++i) // n + 0.5 × 10^-k, exact in binary for small k
+        values.push_back(
+            std::ldexp(static_cast<long double>(random() % 100000) * 2 + 1, -1 - i % 12));
+    values.push_back(std::numeric_limits<long double>::denorm_min());
+    values.push_back(std::numeric_limits<long double>::max());
+    int compared = 0;
+    for (const long double v : values) {
+        for (int decimals = 0; decimals <= 4; ++decimals) {
+            const auto fast = detail::RoundedDigitsByIntegers(v, decimals);
+            if (!fast)
+                continue;
+            ++compared;
+            std::string exact = detail::RoundedDigitsByExpansion(v, decimals);
+            exact.erase(0, std::min(exact.find_first_not_of('0'), exact.size() - 1));
+            ASSERT_EQ(*fast, exact) << double(v) << " " << decimals;
+        }
+    }
+    EXPECT_GT(compared, 50000);
 }
 
 TEST(NumberText, DoesNotFollowTheUserLocale) {
