@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils fonts-dejavu-core locales
   xvfb xauth imagemagick xdotool
-  desktop-file-utils appstream dpkg-dev file valgrind
+  desktop-file-utils appstream dpkg-dev file valgrind time
 )
 
 missing=()

@@ -261,8 +261,13 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
                                       : LayerConductance(session, tm, surface, diameter, outer,
                                                          material, PipeLayer);
                 h = SurfaceCoefficient(surface, ta, emissivity, dimension, wind, mode);
-                surface = sheet ? SurfaceTemperature(tm, ta, k, h, 0, FlatLayer)
-                                : SurfaceTemperature(tm, ta, k, h, outer, PipeLayer);
+                const float next = sheet ? SurfaceTemperature(tm, ta, k, h, 0, FlatLayer)
+                                         : SurfaceTemperature(tm, ta, k, h, outer, PipeLayer);
+                // A step that leaves the surface temperature as it was has reached the fixed
+                // point: every further step would compute the same h and surface again.
+                if (next == surface)
+                    break;
+                surface = next;
             }
         };
         iterate();

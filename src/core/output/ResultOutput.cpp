@@ -43,7 +43,8 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
     items.push_back({B::Heading, 480, 40, A::Left, 0, QString(), true, 226, 91});
 
     add(B::Customer, 8, 24, A::Left, 12,
-        window.InputRows.empty() ? QString() : QString::fromUtf16(window.TypeInfo().caption));
+        window.InputRows.empty() ? QString()
+                                 : CalculationTypeTextsOf(window.CalculationType()).caption);
     add(B::Customer, 664, 24, A::Right, 12, date.toString(QStringLiteral("dd.MM.yyyy")));
     add(B::Customer, 8, 64, A::Left, 12, QStringLiteral("Projekt"));
     add(B::Customer, 104, 64, A::Left, 12, headings.project);

@@ -69,18 +69,64 @@ std::optional<std::string> RoundedDigitsByIntegers(long double magnitude, int de
         const Uint128 remainder = scaled & ((Uint128(1) << right) - 1);
         rounded = (scaled >> right) + (remainder >= (Uint128(1) << (right - 1)) ? 1 : 0);
     }
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(rounded % 10)));
+    char buffer[40]; // 2^128 has 39 digits
+    char* first = buffer + sizeof buffer;
+    // Digits in 64-bit arithmetic as soon as the number fits: 128-bit division is a library call.
+    while (rounded > ~std::uint64_t(0)) {
+        *--first = char('0' + int(rounded % 10));
         rounded /= 10;
-    } while (rounded != 0);
-    return digits;
+    }
+    auto small = std::uint64_t(rounded);
+    do {
+        *--first = char('0' + int(small % 10));
+        small /= 10;
+    } while (small != 0);
+    return std::string(first, buffer + sizeof buffer);
 #endif
 }
 
 } // namespace detail
 
 namespace {
+
+// The common case of a plain decimal such as "-25.4" without the general conversion: its digits
+// as an integer and a power of ten, both exact in a long double, so one division rounds the
+// quotient correctly, as the conversion would. False when the text is not of that kind.
+bool ExactQuotient(const std::string& number, long double& value) {
+    constexpr int mantissaBits = std::numeric_limits<long double>::digits;
+    constexpr std::uint64_t largestExact =
+        mantissaBits >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << mantissaBits) - 1;
+    // Powers of ten up to 10^k are exact while 5^k fits the mantissa.
+    constexpr int largestPower = [] {
+        int k = 0;
+        for (std::uint64_t five = 1; five <= largestExact / 5; five *= 5)
+            ++k;
+        return k;
+    }();
+    std::uint64_t digits = 0;
+    int decimals = 0;
+    bool afterMark = false;
+    std::size_t i = number.empty() || number[0] != '-' ? 0 : 1;
+    for (; i < number.size(); ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            afterMark = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || digits > (largestExact - 9) / 10)
+            return false; // an exponent, or too many digits
+        digits = digits * 10 + std::uint64_t(c - '0');
+        decimals += afterMark ? 1 : 0;
+    }
+    if (decimals > largestPower)
+        return false;
+    long double power = 1;
+    for (int k = 0; k < decimals; ++k)
+        power *= 10;
+    const long double quotient = static_cast<long double>(digits) / power;
+    value = number[0] == '-' ? -quotient : quotient;
+    return true;
+}
 
 // Parses "[blanks][sign]digits[.digits][(E|e)[sign]digits][blanks]" with "." as mark.
 bool ParseDotNumber(const QString& text, long double& value) {
@@ -124,6 +170,8 @@ bool ParseDotNumber(const QString& text, long double& value) {
         ++i;
     if (i != n)
         return false;
+    if (ExactQuotient(number, value))
+        return true;
     long double parsed = 0;
     const char* first = number.data();
     const char* last = first + number.size();
@@ -193,28 +241,38 @@ QString FormatFloat(const QString& pattern, long double value) {
 
     const bool negative = std::signbit(value);
     std::string kept = RoundedDigits(std::fabs(value), pic.maxDecimals);
-    std::string integer, fraction;
-    if (kept.size() <= std::size_t(pic.maxDecimals))
-        kept.insert(0, std::size_t(pic.maxDecimals) + 1 - kept.size(), '0');
-    const std::size_t integerLength = kept.size() - std::size_t(pic.maxDecimals);
-    integer = kept.substr(0, integerLength);
-    fraction = kept.substr(integerLength);
+    const auto decimals = std::size_t(pic.maxDecimals);
+    if (kept.size() <= decimals)
+        kept.insert(0, decimals + 1 - kept.size(), '0');
+    // kept = integer digits, then exactly `decimals` fraction digits.
+    const std::size_t point = kept.size() - decimals;
 
     // Optional decimals drop their trailing zeros; optional integer digits their leading ones.
-    while (int(fraction.size()) > pic.minDecimals && fraction.back() == '0')
-        fraction.pop_back();
-    const std::size_t firstSignificant = integer.find_first_not_of('0');
-    integer =
-        firstSignificant == std::string::npos ? std::string() : integer.substr(firstSignificant);
-    if (int(integer.size()) < pic.minIntegerDigits)
-        integer.insert(0, std::size_t(pic.minIntegerDigits) - integer.size(), '0');
+    std::size_t end = kept.size();
+    while (end - point > std::size_t(pic.minDecimals) && kept[end - 1] == '0')
+        --end;
+    std::size_t start = 0;
+    while (start < point && kept[start] == '0')
+        ++start;
+    const std::size_t integerDigits = point - start;
+    const std::size_t padding = integerDigits < std::size_t(pic.minIntegerDigits)
+                                    ? pic.minIntegerDigits - integerDigits
+                                    : 0;
+    const bool showsNonZero = kept.find_first_not_of('0', start) < end;
 
-    const bool showsNonZero = (integer + fraction).find_first_not_of('0') != std::string::npos;
-    std::string out = (negative && showsNonZero) ? "-" : "";
-    out += integer;
-    if (!fraction.empty())
-        out += "." + fraction;
-    return QString::fromLatin1(out);
+    QString out;
+    out.reserve(qsizetype(1 + padding + (end - start) + 1));
+    if (negative && showsNonZero)
+        out += u'-';
+    out.append(QString(qsizetype(padding), u'0'));
+    for (std::size_t i = start; i < point; ++i)
+        out += QChar::fromLatin1(kept[i]);
+    if (end > point) {
+        out += u'.';
+        for (std::size_t i = point; i < end; ++i)
+            out += QChar::fromLatin1(kept[i]);
+    }
+    return out;
 }
 
 QChar NumericKeyFilter(QChar key) {

@@ -256,6 +256,33 @@ const CalculationTypeSpec& CalculationTypeOf(int calculationType) {
     return Table()[std::size_t(calculationType)];
 }
 
+const CalculationTypeTexts& CalculationTypeTextsOf(int calculationType) {
+    static const std::array<CalculationTypeTexts, CalculationTypeCount> texts = [] {
+        std::array<CalculationTypeTexts, CalculationTypeCount> made;
+        for (int type = 0; type < CalculationTypeCount; ++type) {
+            const CalculationTypeSpec& spec = Table()[std::size_t(type)];
+            CalculationTypeTexts& t = made[std::size_t(type)];
+            t.caption = QString::fromUtf16(spec.caption);
+            QStringList labels;
+            for (const RowSpec& row : spec.inputs) {
+                t.inputs.push_back({QString::fromUtf16(row.label), QString::fromUtf16(row.unit),
+                                    QString::fromUtf16(row.initial.pattern)});
+                labels.append(t.inputs.back().label);
+            }
+            for (const RowSpec& row : spec.results) {
+                t.results.push_back({QString::fromUtf16(row.label), QString::fromUtf16(row.unit),
+                                     QString::fromUtf16(row.initial.pattern)});
+                if (row.kind != RowKind::rkResultChoice)
+                    labels.append(t.results.back().label);
+            }
+            t.logHeader = labels.join(u'\t');
+        }
+        return made;
+    }();
+    CalculationTypeOf(calculationType); // the same refusal of an unknown type
+    return texts[std::size_t(calculationType)];
+}
+
 const std::vector<FreezingSeriesEntry>& FreezingSeries() {
     static const std::vector<FreezingSeriesEntry> series = {
         {0.006f, u"6 mm : "},  {0.013f, u"13 mm : "}, {0.019f, u"19 mm : "}, {0.025f, u"25 mm : "},

@@ -54,6 +54,17 @@ struct CalculationTypeSpec {
 
 const CalculationTypeSpec& CalculationTypeOf(int calculationType);
 
+// The table's texts of one type as QStrings, made once: every window of the type shares them.
+struct CalculationTypeTexts {
+    struct Row {
+        QString label, unit, pattern;
+    };
+    QString caption;
+    std::vector<Row> inputs, results;
+    QString logHeader; // the labels of the result list's heading line, tab-separated
+};
+const CalculationTypeTexts& CalculationTypeTextsOf(int calculationType);
+
 inline const QStringList FlowRateUnits = {QStringLiteral("m/s"), QStringLiteral("l/s"),
                                           QStringLiteral("ft/s"), QStringLiteral("gal/min")};
 inline const QStringList AlternativeThicknesses = {

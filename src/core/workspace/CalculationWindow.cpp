@@ -49,28 +49,24 @@ void CalculationWindow::BuildRows() {
     const RememberedValues& remembered = session_.Remembered;
     const Catalogues& catalogue = session_.Catalogue;
 
-    QStringList labels;
-    for (const RowSpec& row : info.inputs)
-        labels.append(QString::fromUtf16(row.label));
-    for (const RowSpec& row : info.results)
-        if (row.kind != RowKind::rkResultChoice)
-            labels.append(QString::fromUtf16(row.label));
-    ResultLog = {QString::fromUtf16(info.caption), labels.join(u'\t')};
+    const CalculationTypeTexts& texts = CalculationTypeTextsOf(calculationType_);
+    ResultLog = {texts.caption, texts.logHeader};
 
-    auto initialText = [&](const RowSpec& row) {
-        return FormatFloat(QString::fromUtf16(row.initial.pattern),
-                           static_cast<long double>(remembered.*(row.initial.value)) *
-                               row.initial.scale);
-    };
-    for (const RowSpec& spec_ : info.inputs) {
+    for (std::size_t i = 0; i < info.inputs.size(); ++i) {
+        const RowSpec& spec_ = info.inputs[i];
+        const QString& label = texts.inputs[i].label;
+        const QString& unit = texts.inputs[i].unit;
+        auto initialText = [&] {
+            return FormatFloat(texts.inputs[i].pattern,
+                               static_cast<long double>(remembered.*(spec_.initial.value)) *
+                                   spec_.initial.scale);
+        };
         InputRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
         TParaLine& row = *InputRows.back();
-        const QString label = QString::fromUtf16(spec_.label);
-        const QString unit = QString::fromUtf16(spec_.unit);
         switch (spec_.kind) {
         case RowKind::rkEdit:
             row.SetParaLineLabelText(label);
-            row.SetParaLineEditText(initialText(spec_));
+            row.SetParaLineEditText(initialText());
             row.SetUnitText(unit);
             break;
         case RowKind::rkMaterial:
@@ -80,14 +76,14 @@ void CalculationWindow::BuildRows() {
             break;
         case RowKind::rkCoefficient:
             row.SetParaLineLabelText(label);
-            row.SetParaLineEditText(initialText(spec_));
+            row.SetParaLineEditText(initialText());
             row.SetUnitText(unit);
             row.SetButtonText(QStringLiteral("oblicz h"));
             row.SetGet_h_enabled(true);
             break;
         case RowKind::rkFlowRate:
             row.SetParaLineLabelText(label);
-            row.SetParaLineEditText(initialText(spec_));
+            row.SetParaLineEditText(initialText());
             row.SetFlowRateItems(FlowRateUnits);
             row.SetFlowRateIndex(remembered.LastFlowRateIndex);
             row.SetUnitText(unit);
@@ -96,20 +92,21 @@ void CalculationWindow::BuildRows() {
             MediumRowIndex = int(InputRows.size()) - 1;
             row.SetParaLineLabelText(label);
             row.SetMediumItems(catalogue.MediumNames);
-            row.SetParaLineEditText(initialText(spec_));
+            row.SetParaLineEditText(initialText());
             row.SetUnitText(unit);
             break;
         default:
             break;
         }
     }
-    for (const RowSpec& spec_ : info.results) {
+    for (std::size_t j = 0; j < info.results.size(); ++j) {
+        const RowSpec& spec_ = info.results[j];
         ResultRows.push_back(std::make_unique<TParaLine>(spec_.kind, this));
         TParaLine& row = *ResultRows.back();
-        row.SetParaLineLabelText(QString::fromUtf16(spec_.label));
+        row.SetParaLineLabelText(texts.results[j].label);
         if (spec_.kind == RowKind::rkResult)
             row.SetParaLineEditText(QString());
-        row.SetUnitText(QString::fromUtf16(spec_.unit));
+        row.SetUnitText(texts.results[j].unit);
         if (spec_.kind == RowKind::rkResultChoice && info.moveChoice)
             row.SetMoveAlternative(60);
     }

@@ -90,7 +90,7 @@ void Tf_Print::Cmd_previewClick() {
     QPrinter printer(QPrinter::HighResolution);
     SetupPage(printer);
     QPrintPreviewDialog preview(&printer, owner_);
-    preview.setWindowTitle(QString::fromUtf16(window_.TypeInfo().caption));
+    preview.setWindowTitle(CalculationTypeTextsOf(window_.CalculationType()).caption);
     const QString fontName = window_.GetSession().Catalogue.FontName;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, fontName](QPrinter* p) { Paint(*p, items_, logo_, fontName); });

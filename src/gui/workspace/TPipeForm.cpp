@@ -94,7 +94,7 @@ void TPipeForm::TntFormShow() {
     Button4->setText(QStringLiteral("zamknij"));
 
     model_.TntFormShow();
-    setWindowTitle(QString::fromUtf16(model_.TypeInfo().caption));
+    setWindowTitle(CalculationTypeTextsOf(model_.CalculationType()).caption);
 
     const QString& fontName = session_.Catalogue.FontName;
     const int offset = FontPoints + 1;

@@ -3,6 +3,7 @@
 #include "shell/AppError.h"
 
 #include <QLocale>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstring>
@@ -120,6 +121,28 @@ TEST(FormatFloat, IntegerRoundingMatchesTheExactExpansion) {
         }
     }
     EXPECT_GT(compared, 50000);
+}
+
+// Plain decimals take a shortcut past the general conversion; both must read every text to the
+// same, correctly rounded value.
+TEST(TextToFloat, PlainDecimalsReadAsTheGeneralConversionReadsThem) {
+    std::mt19937 random(20261210);
+    for (int i = 0; i < 50000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int length = 1 + int(random() % 24);
+        const int mark = int(random() % unsigned(length + 1));
+        for (int k = 0; k < length; ++k) {
+            if (k == mark && k > 0)
+                text += '.';
+            text += char('0' + random() % 10);
+        }
+        long double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        long double read = 0;
+        ASSERT_TRUE(TryTextToFloat(QString::fromStdString(text), read)) << text;
+        ASSERT_EQ(read, expected) << text;
+        ASSERT_EQ(std::signbit(read), std::signbit(expected)) << text;
+    }
 }
 
 TEST(NumberText, DoesNotFollowTheUserLocale) {
