@@ -16,18 +16,25 @@
 
 namespace {
 
+// Watches every paint of the application: a window whose children cover it paints only them.
 class QuitAfterFirstPaint : public QObject {
 public:
-    explicit QuitAfterFirstPaint(QWidget& window) { window.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !quitting_) {
+    explicit QuitAfterFirstPaint(QWidget& window) : window_(window) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Paint && !quitting_ && widget &&
+            widget->window() == &window_) {
             quitting_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // exit, not quit: quitting would close the window, which asks first.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return false;
     }
 
 private:
+    QWidget& window_;
     bool quitting_ = false;
 };
 

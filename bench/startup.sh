@@ -9,7 +9,10 @@ runs=${1:-30}
 bin=${2:-build/dev}/bin
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 measure() { # prints "seconds kilobytes"
-  /usr/bin/time -f '%e %M' -o /dev/stdout "$1" 2>/dev/null | tail -1
+  local start=$EPOCHREALTIME kb
+  kb=$(/usr/bin/time -f '%M' -o /dev/stdout "$1" 2>/dev/null | tail -1)
+  local end=$EPOCHREALTIME
+  awk -v a="$start" -v b="$end" -v kb="$kb" 'BEGIN { printf "%.4f %d\n", b - a, kb }'
 }
 for probe in kelvara_startup_probe bare_startup_probe; do
   measure "$bin/$probe" >/dev/null # warm the file cache
@@ -22,7 +25,7 @@ for ((i = 0; i < runs; i++)); do
 done
 summary() { # median seconds, largest KB
   sort -n "$1" | awk '{t[NR] = $1; if ($2 > m) m = $2} END {
-    med = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.3f %d\n", med, m }'
+    med = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.4f %d\n", med, m }'
 }
 read -r main_t main_m < <(summary /tmp/kelvara-startup-main.txt)
 read -r bare_t bare_m < <(summary /tmp/kelvara-startup-bare.txt)
