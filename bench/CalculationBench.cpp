@@ -3,6 +3,7 @@
 #include "BatchRunner.h"
 #include "workspace/CalculationTypes.h"
 
+#include <QProcess>
 #include <benchmark/benchmark.h>
 
 using namespace kelvara;
@@ -39,30 +40,25 @@ void Calculation(benchmark::State& state) {
 }
 BENCHMARK(Calculation)->DenseRange(0, CalculationTypeCount - 1);
 
-// The batch tool's work on 100,000 generated cases of types 2 and 4, without process start.
+// The batch tool's work on 100,000 generated cases of types 2 and 4, without process start;
+// the cases are the ones bench/generate-cases.sh gives kelvara-cli.
 QByteArray GeneratedCases(int type, int count) {
-    const char* materials[] = {"Kauczuk syntetyczny KV-Flex ", "Pianka PIR ",
-                               "Welna mineralna (otuliny) ", "wspólczynnik k 0.0400"};
-    QByteArray input;
-    for (int i = 0; i < count; ++i) {
-        const QByteArray material = materials[i % 4];
-        if (type == 2)
-            input += QByteArray::number(10 + i % 30) + '\t' + QByteArray::number(-20 + i % 60) +
-                     '\t' + QByteArray::number(10 + i % 200) + '\t' + QByteArray::number(i % 51) +
-                     "\t10\t" + material + "\t9\t0.5\n";
-        else
-            input += QByteArray::number(-25 + i % 24) + '\t' + QByteArray::number(1 + i % 40) +
-                     "\t1000\t4180\t0\t335\t" + QByteArray::number(10 + i % 80) + '\t' +
-                     QByteArray::number(10 + i % 200) + '\t' + QByteArray::number(6 + i % 45) +
-                     '\t' + material + '\t' + QByteArray::number(3 + i % 20) + '\n';
-    }
-    return input;
+    QProcess generator;
+    generator.start(QStringLiteral("bash"),
+                    {QStringLiteral(KELVARA_BENCH_SOURCE_DIR "/generate-cases.sh"),
+                     QString::number(type), QString::number(count)});
+    generator.waitForFinished(-1);
+    return generator.readAllStandardOutput();
 }
 
 void BatchToolCases(benchmark::State& state) {
     const int type = int(state.range(0));
     const int count = 100000;
     const QByteArray input = GeneratedCases(type, count);
+    if (input.count('\n') != count) {
+        state.SkipWithError("bench/generate-cases.sh gave no cases");
+        return;
+    }
     BatchOptions options;
     options.dataDir = DataDir;
     options.calculationType = type;

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadConfiguration(session, prompts, path, QFileInfo(path).absolutePath(),
                       {QStringLiteral("DejaVu Sans")});
     if (prompts.messages.size() > 1)
-        fuzz::Fail("more than one loading message", prompts.messages.join(u'|'));
+        fuzz::Fail("more than one loading message", prompts.Texts().join(u'|'));
 
     // One calculation over the loaded catalogue, its type and material taken from the input.
     session.CalculationType = int(size % CalculationTypeCount);

@@ -1,41 +1,26 @@
 #pragma once
 
-#include "engine/CoefficientCalculator.h"
-#include "shell/Prompts.h"
+#include "NonFiniteText.h"
+#include "RecordingPrompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
-#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
 namespace kelvara::fuzz {
 
-// Answers every question the way a hurried user would: No, no conductivity, calculator
-// cancelled. Keeps the messages so a target can check them.
-class QuietPrompts : public Prompts {
-public:
-    void ShowMessage(MessageKind, const QString& text) override { messages.append(text); }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<float> AskUserConductivity() override { return std::nullopt; }
-    void ShowCoefficientCalculator(CoefficientCalculator& calculator) override {
-        calculator.Button2Click();
-    }
-    QStringList messages;
-};
+// No answers are set: every question gets No, the conductivity entry and the calculator are
+// cancelled; the messages are kept for the targets to check.
+using QuietPrompts = test::RecordingPrompts;
+using test::ShowsNonFinite;
 
 // Stops the run with the offending text: the fuzzer keeps the input that led here.
 [[noreturn]] inline void Fail(const char* what, const QString& text) {
     std::fprintf(stderr, "%s: %s\n", what, text.toUtf8().constData());
     std::abort();
-}
-
-// A text a user would see with a number that is not one.
-inline bool ShowsNonFinite(const QString& text) {
-    return text.contains(QStringLiteral("nan"), Qt::CaseInsensitive) ||
-           text.contains(QStringLiteral("inf"), Qt::CaseInsensitive);
 }
 
 // Writes the bytes to one file in a folder of this process; the loaders read files.

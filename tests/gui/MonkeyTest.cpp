@@ -3,6 +3,7 @@
 // every message box must say one of the program's own texts.
 #include "workspace/TPipeForm.h"
 
+#include "NonFiniteText.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
 
@@ -25,6 +26,7 @@
 #include <random>
 
 using namespace kelvara;
+using test::ShowsNonFinite;
 
 namespace {
 
@@ -63,11 +65,6 @@ bool IsProgramText(const QString& text) {
         if (p.match(text).hasMatch())
             return true;
     return false;
-}
-
-bool ShowsNonFinite(const QString& text) {
-    return text.contains(QStringLiteral("nan"), Qt::CaseInsensitive) ||
-           text.contains(QStringLiteral("inf"), Qt::CaseInsensitive);
 }
 
 template <typename T> QList<T*> Usable(QWidget* window) {

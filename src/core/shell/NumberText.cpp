@@ -2,6 +2,7 @@
 
 #include "AppError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -33,6 +34,8 @@ std::string RoundedDigitsByExpansion(long double magnitude, int decimals) {
         else
             ++kept[std::size_t(k)];
     }
+    // Without leading zeros, as the integers give them.
+    kept.erase(0, std::min(kept.find_first_not_of('0'), kept.size() - 1));
     return kept;
 }
 

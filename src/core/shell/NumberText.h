@@ -30,8 +30,9 @@ QChar NumericKeyFilter(QChar key);
 QString ExpandLineBreaks(const QString& text);
 
 namespace detail {
-// The digits of magnitude × 10^decimals rounded half away from zero, two ways: from the exact
-// decimal expansion, and (faster, nothing when the value is out of its reach) in integers.
+// The digits of magnitude × 10^decimals rounded half away from zero, without leading zeros, two
+// ways: from the exact decimal expansion, and (faster, nothing when the value is out of its reach)
+// in integers.
 std::string RoundedDigitsByExpansion(long double magnitude, int decimals);
 std::optional<std::string> RoundedDigitsByIntegers(long double magnitude, int decimals);
 } // namespace detail

@@ -259,19 +259,22 @@ const CalculationTypeSpec& CalculationTypeOf(int calculationType) {
 const CalculationTypeTexts& CalculationTypeTextsOf(int calculationType) {
     static const std::array<CalculationTypeTexts, CalculationTypeCount> texts = [] {
         std::array<CalculationTypeTexts, CalculationTypeCount> made;
+        auto rowTexts = [](const RowSpec& row) {
+            return CalculationTypeTexts::Row{QString::fromUtf16(row.label),
+                                             QString::fromUtf16(row.unit),
+                                             QString::fromUtf16(row.initial.pattern)};
+        };
         for (int type = 0; type < CalculationTypeCount; ++type) {
-            const CalculationTypeSpec& spec = Table()[std::size_t(type)];
+            const CalculationTypeSpec& info = Table()[std::size_t(type)];
             CalculationTypeTexts& t = made[std::size_t(type)];
-            t.caption = QString::fromUtf16(spec.caption);
+            t.caption = QString::fromUtf16(info.caption);
             QStringList labels;
-            for (const RowSpec& row : spec.inputs) {
-                t.inputs.push_back({QString::fromUtf16(row.label), QString::fromUtf16(row.unit),
-                                    QString::fromUtf16(row.initial.pattern)});
+            for (const RowSpec& row : info.inputs) {
+                t.inputs.push_back(rowTexts(row));
                 labels.append(t.inputs.back().label);
             }
-            for (const RowSpec& row : spec.results) {
-                t.results.push_back({QString::fromUtf16(row.label), QString::fromUtf16(row.unit),
-                                     QString::fromUtf16(row.initial.pattern)});
+            for (const RowSpec& row : info.results) {
+                t.results.push_back(rowTexts(row));
                 if (row.kind != RowKind::rkResultChoice)
                     labels.append(t.results.back().label);
             }

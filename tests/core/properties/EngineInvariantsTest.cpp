@@ -1,3 +1,4 @@
+#include "NonFiniteText.h"
 #include "WindowFixture.h"
 #include "engine/Calculations.h"
 #include "engine/Physics.h"
@@ -18,8 +19,7 @@ protected:
     bool NoNonFiniteText() {
         for (const auto& row : window->ResultRows) {
             const QString text = row->ParaLineEditText() + row->Alternatives().join(u' ');
-            if (text.contains(QStringLiteral("nan"), Qt::CaseInsensitive) ||
-                text.contains(QStringLiteral("inf"), Qt::CaseInsensitive))
+            if (test::ShowsNonFinite(text))
                 return false;
         }
         return true;

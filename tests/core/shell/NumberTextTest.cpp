@@ -115,8 +115,7 @@ TEST(FormatFloat, IntegerRoundingMatchesTheExactExpansion) {
             if (!fast)
                 continue;
             ++compared;
-            std::string exact = detail::RoundedDigitsByExpansion(v, decimals);
-            exact.erase(0, std::min(exact.find_first_not_of('0'), exact.size() - 1));
+            const std::string exact = detail::RoundedDigitsByExpansion(v, decimals);
             ASSERT_EQ(*fast, exact) << double(v) << " " << decimals;
         }
     }
