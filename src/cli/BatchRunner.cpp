@@ -3,6 +3,7 @@
 #include "engine/Calculations.h"
 #include "engine/CoefficientCalculator.h"
 #include "engine/ToleranceTable.h"
+#include "output/ResultOutput.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -150,6 +151,7 @@ std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string&
     window.TntFormShow();
     setup.caption = window.ResultLog.at(0);
     setup.header = window.ResultLog.at(1);
+    setup.decimalComma = options.decimalComma;
     return setup;
 }
 
@@ -245,6 +247,12 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
         if (seriesCount > 0) {
             for (const QString& entry : window.Result(info.choiceRow).Alternatives())
                 printed += entry + u'\t';
+        }
+        if (setup.decimalComma) {
+            QStringList fields = printed.split(u'\t');
+            for (QString& field : fields)
+                field = WithDecimalMark(field, QStringLiteral(","));
+            printed = fields.join(u'\t');
         }
         Append(out, printed + u'\n');
     }

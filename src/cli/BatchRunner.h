@@ -13,6 +13,8 @@ struct BatchOptions {
     QString dataDir;
     bool header = false;
     int calculationType = -1;
+    // Numbers of the printed lines with "," for a spreadsheet that reads a decimal comma.
+    bool decimalComma = false;
 };
 
 // Exit codes of the batch tool.
@@ -29,6 +31,7 @@ struct BatchSetup {
     Session configured;
     QString caption;
     QString header;
+    bool decimalComma = false;
 };
 
 // Reads the data folder for the type; nothing (after a message in err) when that fails.

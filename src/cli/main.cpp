@@ -13,7 +13,7 @@ void Write(std::FILE* stream, const std::string& text) {
 
 QString Usage() {
     return QStringLiteral(
-               "Usage: kelvara-cli [--data-dir DIR] [--header] TYPE < cases.tsv\n"
+               "Usage: kelvara-cli [--data-dir DIR] [--header] [--decimal-comma] TYPE < cases.tsv\n"
                "\n"
                "Runs one Kelvara calculation per input line and prints its result-log line.\n"
                "Fields are the input rows of the type, TAB-separated, written as the result log\n"
@@ -24,6 +24,8 @@ QString Usage() {
                "  --data-dir DIR  read Kelvara.ini from DIR (default: the program's folder, else\n"
                "                  ../share/kelvara beside it)\n"
                "  --header        print the caption and the column labels first\n"
+               "  --decimal-comma write the numbers of the result lines with \",\" (for a\n"
+               "                  spreadsheet that reads a decimal comma); input takes both\n"
                "\n"
                "Exit status: 0 all cases calculated, 1 a case refused or failed, 2 usage,\n"
                "input-shape or configuration error.\n"
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
         }
         if (arg == QLatin1String("--header")) {
             options.header = true;
+        } else if (arg == QLatin1String("--decimal-comma")) {
+            options.decimalComma = true;
         } else if (arg == QLatin1String("--data-dir") && i + 1 < args.size()) {
             options.dataDir = args[++i];
         } else if (type.isEmpty() && !arg.startsWith(u'-')) {

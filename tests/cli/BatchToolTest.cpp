@@ -118,6 +118,28 @@ TEST(BatchTool, CopiedResultListFeedsBack) {
     EXPECT_EQ(again.out, first.out);
 }
 
+TEST(BatchTool, DecimalCommaForTheNumbersOnly) {
+    const QByteArray input = "25\t-5\t25.4\t20\t1\twspólczynnik k 0.04\t9\t0.5\n";
+    const CliRun plain = RunCli({QStringLiteral("pipe-heatloss")}, input);
+    const CliRun comma =
+        RunCli({QStringLiteral("--decimal-comma"), QStringLiteral("pipe-heatloss")}, input);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    ASSERT_EQ(comma.exitCode, 0) << comma.err.toStdString();
+    EXPECT_TRUE(plain.out.startsWith(
+        QStringLiteral("25\t-5\t25.4\t20.000\t1\twspólczynnik k 0.0400\t9\t0.5\t0.0400\t")))
+        << plain.out.toStdString();
+    QStringList fields = plain.out.split(u'\t');
+    for (QString& field : fields)
+        if (field != QStringLiteral("wspólczynnik k 0.0400"))
+            field.replace(u'.', u',');
+    EXPECT_EQ(comma.out, fields.join(u'\t'));
+    // The comma list reads back as it is.
+    const CliRun again =
+        RunCli({QStringLiteral("--decimal-comma"), QStringLiteral("2")}, comma.out.toUtf8());
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(again.out, comma.out);
+}
+
 struct TypeLine {
     const char* type;
     const char* line;

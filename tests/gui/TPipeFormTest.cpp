@@ -7,6 +7,7 @@
 #include "windows/TF_Help.h"
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -260,6 +261,11 @@ TEST_F(CalculationWindowUi, CopyPutsTheResultListOnTheClipboard) {
     EXPECT_TRUE(
         text.startsWith(QStringLiteral("Projekt \r\nFirma Zakład Północ\r\nkomentarz \r\n")));
     EXPECT_TRUE(text.endsWith(QStringLiteral("\t\r\n")));
+    // Beside the text, the same lines as a table for spreadsheets.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasHtml());
+    EXPECT_EQ(data->html(), ResultLogHtml(form->Model().ResultLog));
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<td>Firma Zakład Północ</td>")));
 
     // "Anuluj" leaves the clipboard alone.
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));

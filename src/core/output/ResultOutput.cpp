@@ -4,6 +4,7 @@
 #include "shell/Session.h"
 #include "workspace/CalculationWindow.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace kelvara {
@@ -21,6 +22,35 @@ QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings)
     for (const QString& line : log)
         text += line + QStringLiteral("\r\n");
     return text;
+}
+
+QString WithDecimalMark(const QString& field, const QString& decimalMark) {
+    // Exactly what the number patterns write, and integers as typed; "1e3", "6 mm : 3.14" or a
+    // name stay text.
+    static const QRegularExpression plainNumber(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
+    if (decimalMark == QLatin1String(".") || !plainNumber.match(field).hasMatch())
+        return field;
+    QString converted = field;
+    converted.replace(u'.', decimalMark);
+    return converted;
+}
+
+QString ResultLogHtml(const QStringList& lines, const QLocale& locale) {
+    const QString mark = locale.decimalPoint();
+    QString html = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" "
+                                  "content=\"text/html; charset=utf-8\"></head><body><table>\n");
+    for (const QString& line : lines) {
+        QStringList fields = line.split(u'\t');
+        if (fields.size() > 1 && fields.last().isEmpty())
+            fields.removeLast();
+        html += QStringLiteral("<tr>");
+        for (const QString& field : fields)
+            html += QStringLiteral("<td>") + WithDecimalMark(field, mark).toHtmlEscaped() +
+                    QStringLiteral("</td>");
+        html += QStringLiteral("</tr>\n");
+    }
+    html += QStringLiteral("</table></body></html>\n");
+    return html;
 }
 
 std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadings& headings,

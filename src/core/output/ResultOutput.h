@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace kelvara {
@@ -19,6 +21,16 @@ struct ReportHeadings {
 // earlier copy from the same window) and returns the whole log as clipboard text: every line
 // followed by CR LF.
 QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings);
+
+// A field of the result log that is a plain decimal number ("25", "-115.277", "0.0411") with
+// the given decimal mark in place of "."; any other field unchanged. The program itself always
+// writes "."; a spreadsheet reads the user's own mark.
+QString WithDecimalMark(const QString& field, const QString& decimalMark);
+
+// The same lines as the clipboard text, as an HTML table for spreadsheets: one row per line,
+// one cell per TAB-separated field (the TAB that ends a calculation line opens no cell), every
+// number with the locale's decimal mark, every text escaped.
+QString ResultLogHtml(const QStringList& lines, const QLocale& locale = QLocale::system());
 
 enum class ReportBand { Heading, Customer, Data };
 enum class ReportAlign { Left, Right, Center };

@@ -3,12 +3,14 @@
 #include "Tf_Print.h"
 #include "shell/Look.h"
 #include "shell/Prompts.h"
+#include "workspace/CalculationWindow.h"
 
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -93,8 +95,13 @@ void TPrintDecision::Button1Click() {
         Print(*window_, Headings());
         Button1->setEnabled(true);
     } else {
-        // Unicode text, so that letters such as "ó" reach the spreadsheet as they are.
-        QGuiApplication::clipboard()->setText(CopyResultLog(*window_, Headings()));
+        // Unicode text, so that letters such as "ó" reach the spreadsheet as they are; beside
+        // it a table whose numbers carry the user's decimal mark, which spreadsheets prefer
+        // when they paste and read as numbers in any locale.
+        auto* data = new QMimeData;
+        data->setText(CopyResultLog(*window_, Headings()));
+        data->setHtml(ResultLogHtml(window_->ResultLog));
+        QGuiApplication::clipboard()->setMimeData(data);
         prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Ok"));
     }
     accept();

@@ -56,6 +56,83 @@ TEST_F(ResultOutputTest, ClipboardTextOfTwoCalculationsAndTwoCopies) {
     EXPECT_EQ(lines[0], QStringLiteral("Projekt "));
 }
 
+TEST(DecimalMark, OnlyPlainNumbersTakeTheMark) {
+    const struct {
+        const char* field;
+        const char* withComma;
+    } cases[] = {
+        {"33.7", "33,7"},
+        {"-115.277", "-115,277"},
+        {"0.0411", "0,0411"},
+        {"25", "25"},
+        {"-0.00", "-0,00"},
+        {"", ""},
+        {".5", ".5"},
+        {"5.", "5."},
+        {"1e3", "1e3"},
+        {"1.2.3", "1.2.3"},
+        {" 25.4", " 25.4"},
+        {"Pianka PIR ", "Pianka PIR "},
+        {"wspólczynnik k 0.0400", "wspólczynnik k 0.0400"},
+        {"6 mm : 3.14", "6 mm : 3.14"},
+        {"1[m/s]", "1[m/s]"},
+        {"Error!", "Error!"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WithDecimalMark(QString::fromUtf8(c.field), QStringLiteral(",")),
+                  QString::fromUtf8(c.withComma))
+            << c.field;
+        EXPECT_EQ(WithDecimalMark(QString::fromUtf8(c.field), QStringLiteral(".")),
+                  QString::fromUtf8(c.field));
+    }
+}
+
+TEST(ResultLogHtml, OneCellPerFieldWithTheLocalesMarkAndEscapedTexts) {
+    const QStringList lines = {
+        QStringLiteral("Projekt Hala <B> & \"C\""),
+        QStringLiteral("Firma Zakład Północ"),
+        QStringLiteral("komentarz "),
+        QStringLiteral("Obliczanie"),
+        QStringLiteral("Temp otoczenia\tsrednica rury (mm)\tseria"),
+        QStringLiteral("25\t-115.277\t0.0411\tPianka PIR \t6 mm : 3.14\t"),
+    };
+    const QString head =
+        QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" "
+                       "content=\"text/html; charset=utf-8\"></head><body><table>\n"
+                       "<tr><td>Projekt Hala &lt;B&gt; &amp; &quot;C&quot;</td></tr>\n"
+                       "<tr><td>Firma Zakład Północ</td></tr>\n"
+                       "<tr><td>komentarz </td></tr>\n"
+                       "<tr><td>Obliczanie</td></tr>\n"
+                       "<tr><td>Temp otoczenia</td><td>srednica rury (mm)</td>"
+                       "<td>seria</td></tr>\n");
+    const QString tail = QStringLiteral("<td>Pianka PIR </td><td>6 mm : 3.14</td></tr>\n"
+                                        "</table></body></html>\n");
+    EXPECT_EQ(ResultLogHtml(lines, QLocale(QLocale::Polish, QLocale::Poland)),
+              head + QStringLiteral("<tr><td>25</td><td>-115,277</td><td>0,0411</td>") + tail);
+    EXPECT_EQ(ResultLogHtml(lines, QLocale(QLocale::English, QLocale::UnitedStates)),
+              head + QStringLiteral("<tr><td>25</td><td>-115.277</td><td>0.0411</td>") + tail);
+}
+
+TEST_F(ResultOutputTest, ClipboardTableOfTwoCalculations) {
+    Open(2);
+    window->Input(5).ChooseMaterial(0);
+    HeatLoss("20");
+    HeatLoss("13");
+    CopyResultLog(*window, {QStringLiteral("Hala B"), QString(), QString()});
+    const QString html =
+        ResultLogHtml(window->ResultLog, QLocale(QLocale::Polish, QLocale::Poland));
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 7);
+    // Each calculation line: 8 inputs and 5 results, without a cell after the closing TAB.
+    const QStringList rows = html.split(u'\n');
+    for (int line = 5; line <= 6; ++line) {
+        EXPECT_EQ(rows[1 + line].count(QStringLiteral("<td>")), 13) << rows[1 + line].toStdString();
+        EXPECT_FALSE(rows[1 + line].contains(QStringLiteral("<td></td>")));
+    }
+    EXPECT_TRUE(rows[6].startsWith(QStringLiteral("<tr><td>25,00</td><td>-5,00</td>")))
+        << rows[6].toStdString();
+    EXPECT_TRUE(rows[7].contains(QStringLiteral("<td>13,000</td>"))) << rows[7].toStdString();
+}
+
 TEST_F(ResultOutputTest, HeatLossReportWithTheCalculatorsCladding) {
     Open(2);
     window->Input(5).ChooseMaterial(0);
