@@ -6,6 +6,7 @@
 #include "shell/GuiPrompts.h"
 #include "windows/TF_Help.h"
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QProcess>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 using namespace kelvara;
@@ -176,6 +178,52 @@ TEST_F(CalculationWindowUi, HelpShowsTheBuiltInText) {
     QTest::mouseClick(Button("Button2"), Qt::LeftButton);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Nawet izolowane powierzchnie traca cieplo")));
     EXPECT_TRUE(shown.contains(QStringLiteral("\n\nJesli nie jest znany")));
+}
+
+// The help document of the calculation, when the system has no viewer for it, shows in the
+// program's window; the built-in text shows in the memo again afterwards.
+TEST_F(CalculationWindowUi, HelpDocumentShowsInTheProgramWhenTheSystemCannotOpenIt) {
+    QTemporaryDir dir;
+    const QString document = dir.filePath(QStringLiteral("straty.html"));
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><h1>Straty ciepla</h1><p>Grubo&#347;&#263; izolacji "
+               "&lt;20 mm&gt;</p></body></html>");
+    file.close();
+    session.Catalogue.HelpFileList = {QString(), QString(), document};
+    Open(2);
+    QStringList asked;
+    form->OpenUrl = [&asked](const QUrl& url) {
+        asked.append(url.toLocalFile());
+        return false;
+    };
+    QString shown;
+    test::AnswerNextModal([&shown](QWidget* modal) {
+        auto* browser = modal->findChild<QTextBrowser*>(QStringLiteral("Browser_Help"));
+        EXPECT_TRUE(browser->isVisible());
+        EXPECT_FALSE(modal->findChild<QPlainTextEdit*>(QStringLiteral("Memo_Help"))->isVisible());
+        shown = browser->toPlainText();
+        modal->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
+    });
+    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList{document});
+    EXPECT_EQ(shown, QStringLiteral("Straty ciepla\nGrubość izolacji <20 mm>"));
+
+    // A document the system opens leaves the program's window closed.
+    form->OpenUrl = [](const QUrl&) { return true; };
+    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(prompts.HelpWindow().isVisible());
+
+    // Without a document, the built-in text in the memo.
+    session.Catalogue.HelpFileList[2] = dir.filePath(QStringLiteral("missing.html"));
+    bool memoShown = false;
+    test::AnswerNextModal([&memoShown](QWidget* modal) {
+        memoShown = modal->findChild<QPlainTextEdit*>(QStringLiteral("Memo_Help"))->isVisible() &&
+                    !modal->findChild<QTextBrowser*>(QStringLiteral("Browser_Help"))->isVisible();
+        modal->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
+    });
+    QTest::mouseClick(Button("Button2"), Qt::LeftButton);
+    EXPECT_TRUE(memoShown);
 }
 
 TEST_F(CalculationWindowUi, UserConductivityWindow) {

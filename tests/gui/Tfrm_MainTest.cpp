@@ -10,9 +10,12 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -155,6 +158,35 @@ TEST_F(MainWindowTest, HelpOpensTheConfiguredDocument) {
     Find<QAction>("Help1")->trigger();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened.first().endsWith(QStringLiteral("/HELP/kelvara.html")));
+}
+
+TEST_F(MainWindowTest, HelpShowsTheDocumentItselfWhenTheSystemCannotOpenIt) {
+    Open();
+    window->OpenUrl = [this](const QUrl& url) {
+        opened.append(url.toString());
+        return false; // no viewer for HTML on this desktop
+    };
+    QString title, shown, closeText;
+    bool memoShown = true;
+    test::AnswerNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        auto* browser = modal->findChild<QTextBrowser*>(QStringLiteral("Browser_Help"));
+        shown = browser->toPlainText();
+        memoShown = modal->findChild<QPlainTextEdit*>(QStringLiteral("Memo_Help"))->isVisible();
+        EXPECT_TRUE(browser->isVisible());
+        EXPECT_NE(browser->verticalScrollBar()->maximum(), 0); // longer than the window: scrolls
+        auto* close = modal->findChild<QPushButton*>(QStringLiteral("Cmd_OK"));
+        closeText = close->text();
+        close->click();
+    });
+    Find<QAction>("Help1")->trigger();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(title, QStringLiteral("Pomoc"));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Kelvara – pomoc ogolna"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Praca z programem")));
+    EXPECT_FALSE(shown.contains(u'<'));
+    EXPECT_FALSE(memoShown);
+    EXPECT_EQ(closeText, QStringLiteral("zamknij"));
 }
 
 TEST_F(MainWindowTest, HelpWithoutDocumentSaysSo) {

@@ -246,7 +246,9 @@ QDialog* Tfrm_Main::InfoWindow() const {
 }
 
 void Tfrm_Main::Help1Click() {
-    if (!OpenHelpFile(session_.Catalogue, 8, OpenUrl))
+    if (!OpenHelpFile(session_.Catalogue, 8, OpenUrl, [this](const QString& path) {
+            return prompts_.HelpWindow().ShowHelpDocument(path);
+        }))
         prompts_.ShowMessage(MessageKind::Error, QStringLiteral("no help available!"));
 }
 

@@ -4,10 +4,12 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class QTextBrowser;
 
 namespace kelvara {
 
-// The help window: a built-in help text in a read-only memo.
+// The help window: a built-in help text in a read-only memo, or a help document rendered in
+// place when the system has no viewer for it.
 class TF_Help : public QDialog {
     Q_OBJECT
 public:
@@ -15,9 +17,12 @@ public:
 
     // A line feed starts a new line; two give an empty line.
     void SetHelpText(const QString& text);
+    // Shows the help document at `path` modally; false when it cannot be read.
+    bool ShowHelpDocument(const QString& path);
 
 private:
     QPlainTextEdit* Memo_Help;
+    QTextBrowser* Browser_Help;
     QPushButton* Cmd_OK;
 };
 

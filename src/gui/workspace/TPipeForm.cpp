@@ -123,7 +123,8 @@ void TPipeForm::Button1Click() {
 }
 
 void TPipeForm::Button2Click() {
-    if (OpenHelpFile(session_.Catalogue, model_.CalculationType(), OpenUrl))
+    if (OpenHelpFile(session_.Catalogue, model_.CalculationType(), OpenUrl,
+                     [this](const QString& path) { return help_.ShowHelpDocument(path); }))
         return;
     help_.SetHelpText(QString::fromUtf16(model_.TypeInfo().helpText));
     help_.exec();
