@@ -3,10 +3,15 @@
 #include "shell/KelvaraApplication.h"
 #include "shell/Session.h"
 #include "shell/Tfrm_Main.h"
+#include "shell/ToolkitTranslations.h"
+
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     kelvara::KelvaraApplication app(argc, argv);
     kelvara::KelvaraApplication::setApplicationName(QStringLiteral("Kelvara"));
+    const auto toolkitTexts =
+        kelvara::InstallToolkitTranslations(kelvara::KelvaraApplication::applicationDirPath());
     kelvara::Session session;
     kelvara::GuiPrompts prompts;
     kelvara::Tfrm_Main mainWindow(

@@ -4,6 +4,7 @@
 #include "ModalAnswerer.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
+#include "shell/ToolkitTranslations.h"
 #include "windows/TF_Help.h"
 #include <QClipboard>
 #include <QFile>
@@ -12,14 +13,22 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace kelvara;
@@ -356,6 +365,71 @@ TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
         if (found >= 0)
             at = found + piece.size();
     }
+}
+
+// The file dialog of "Zapisz jako PDF", in the toolkit's Polish, proposes the user's documents
+// folder and a file named after the calculation.
+TEST_F(CalculationWindowUi, PdfDialogProposesTheDocumentsFolderInPolish) {
+    const auto polish = InstallToolkitTranslations(QCoreApplication::applicationDirPath());
+    ASSERT_NE(polish, nullptr) << "qtbase_pl.qm not found (package qt6-translations-l10n)";
+    QTemporaryDir config;
+    const QString documents = config.filePath(QStringLiteral("Dokumenty"));
+    ASSERT_TRUE(QDir().mkpath(documents));
+    QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+    dirs.close();
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+
+    Open(2);
+    Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
+    QTest::mouseClick(Button("Button1"), Qt::LeftButton);
+    Tf_Print report(form->Model(), {}, QStringLiteral(KELVARA_TEST_DATA_DIR));
+    QString folder, fileName, cancel, title;
+    bool sawPreview = false;
+    test::AnswerNextModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        ASSERT_NE(preview, nullptr);
+        sawPreview = true;
+        QAction* save = nullptr;
+        for (QAction* action : preview->findChild<QToolBar*>()->actions())
+            if (action->text() == QStringLiteral("Zapisz jako PDF"))
+                save = action;
+        ASSERT_NE(save, nullptr);
+        // The file dialog opens inside the preview; answer it when it shows.
+        auto* poll = new QTimer(preview);
+        QObject::connect(poll, &QTimer::timeout, [&, poll] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                if (!dialog || !dialog->isVisible())
+                    continue;
+                poll->stop();
+                title = dialog->windowTitle();
+                folder = dialog->directory().absolutePath();
+                fileName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+                cancel = dialog->findChild<QDialogButtonBox*>()
+                             ->button(QDialogButtonBox::Cancel)
+                             ->text();
+                dialog->reject();
+                return;
+            }
+        });
+        poll->start(10);
+        save->trigger();
+        preview->reject();
+    });
+    report.Cmd_previewClick();
+    if (oldConfig.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    EXPECT_TRUE(sawPreview);
+    EXPECT_EQ(title, QStringLiteral("Zapisz jako PDF"));
+    EXPECT_EQ(folder, QDir(documents).absolutePath());
+    EXPECT_EQ(fileName, QStringLiteral("Obliczanie strat ciepla w rurociagu.pdf"));
+    EXPECT_EQ(cancel, QStringLiteral("Anuluj"));
 }
 
 TEST_F(CalculationWindowUi, ReturningFromTheCalculatorsHelpStartsItOver) {

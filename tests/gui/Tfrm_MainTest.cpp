@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
+#include "shell/ToolkitTranslations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using namespace kelvara;
@@ -142,6 +144,24 @@ TEST_F(MainWindowTest, CloseAnsweredNoKeepsEverything) {
     EXPECT_EQ(seen.icon, QMessageBox::Question);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(session.Catalogue.MaterialNames, materials);
+}
+
+// With the toolkit's Polish texts installed, as the program does at start-up, the standard
+// buttons of the closing question read as in the user's other programs.
+TEST_F(MainWindowTest, StandardButtonsSpeakPolish) {
+    const auto polish = InstallToolkitTranslations(QCoreApplication::applicationDirPath());
+    ASSERT_NE(polish, nullptr) << "qtbase_pl.qm not found (package qt6-translations-l10n)";
+    Open();
+    QStringList captions;
+    test::AnswerNextModal([&captions](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        captions = {box->button(QMessageBox::Yes)->text(), box->button(QMessageBox::No)->text()};
+        box->button(QMessageBox::No)->click();
+    });
+    window->close();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("&Tak"), QStringLiteral("&Nie")}));
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, CloseAnsweredYesFreesTheCatalogues) {

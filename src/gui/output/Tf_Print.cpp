@@ -6,11 +6,13 @@
 #include "workspace/CalculationWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QToolBar>
 
 namespace kelvara {
@@ -84,6 +86,20 @@ void SetupPage(QPagedPaintDevice& device) {
 }
 } // namespace
 
+QString Tf_Print::ProposedPdfPath(const QString& caption) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QString name = caption.simplified();
+    // Characters no file system takes in a name.
+    for (QChar& c : name)
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'-';
+    if (name.isEmpty())
+        name = QStringLiteral("Kelvara");
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 void Tf_Print::Cmd_previewClick() {
     if (!Build())
         return;
@@ -98,9 +114,10 @@ void Tf_Print::Cmd_previewClick() {
     if (auto* toolbar = preview.findChild<QToolBar*>()) {
         QAction* pdf = toolbar->addAction(QStringLiteral("Zapisz jako PDF"));
         QObject::connect(pdf, &QAction::triggered, &preview, [this, &preview] {
-            const QString file =
-                QFileDialog::getSaveFileName(&preview, QStringLiteral("Zapisz jako PDF"), QString(),
-                                             QStringLiteral("PDF (*.pdf)"));
+            const QString file = QFileDialog::getSaveFileName(
+                &preview, QStringLiteral("Zapisz jako PDF"),
+                ProposedPdfPath(CalculationTypeTextsOf(window_.CalculationType()).caption),
+                QStringLiteral("PDF (*.pdf)"));
             if (!file.isEmpty())
                 SavePdf(file);
         });

@@ -25,6 +25,10 @@ public:
     // Writes the report to a PDF file; false (after a message) when it cannot be built.
     bool SavePdf(const QString& fileName);
 
+    // Where "Zapisz jako PDF" proposes to write: the user's documents folder (the home folder
+    // when there is none) and a file named after the calculation's caption.
+    static QString ProposedPdfPath(const QString& caption);
+
     // Paints report items on an A4 page with 10 mm margins.
     static void Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
                       const QPixmap& logo, const QString& fontName);
