@@ -1,23 +1,49 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build, the same suite once more under a
-# decimal-comma locale, the sanitizer build, and a short run of every fuzz target.
+# Installs what building and testing Kelvara needs, then runs every stage: the format check,
+# the build with tests and its suite, the same suite under a decimal-comma locale, the
+# sanitizer build and its suite, and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh
 jobs=$(nproc)
+stages=7
+stage=0
+current=""
 
-cmake --preset dev
-cmake --build --preset dev -j "$jobs"
-ctest --preset dev -j "$jobs"
+begin() {
+  stage=$((stage + 1))
+  current=$1
+  echo
+  echo "=== [$stage/$stages] $current"
+}
+# A failure names its stage last, where it does not scroll away.
+trap 'status=$?; [ $status -eq 0 ] || echo "=== FAILED in stage $stage/$stages: $current (exit $status)"' EXIT
 
-echo "== the same suite under pl_PL.UTF-8 (decimal comma)"
-LC_ALL=pl_PL.UTF-8 LANG=pl_PL.UTF-8 ctest --preset dev -j "$jobs"
+begin "set-up: Debian packages and locales"
+scripts/setup.sh test
 
+begin "format: clang-format over src, tests, bench and fuzz"
+find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort |
+  xargs clang-format --dry-run --Werror
+
+begin "build: program, tests and benchmarks"
+cmake --preset tests
+cmake --build --preset tests -j "$jobs"
+
+begin "tests"
+ctest --preset tests -j "$jobs"
+
+begin "tests under pl_PL.UTF-8 (decimal comma)"
+LC_ALL=pl_PL.UTF-8 LANG=pl_PL.UTF-8 ctest --preset tests -j "$jobs"
+
+begin "sanitizer build and its tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
-echo "== fuzz targets, a short run each (scripts/fuzz.sh runs them longer)"
+begin "fuzz targets, a short run each (scripts/fuzz.sh runs them longer)"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
+
+echo
+echo "=== all $stages stages passed: set-up, format, build, tests, tests under pl_PL, sanitizer, fuzz"

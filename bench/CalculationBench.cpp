@@ -1,4 +1,4 @@
-// Speed of the calculations and of the batch tool. Run: build/dev/bin/kelvara_bench
+// Speed of the calculations and of the batch tool. Run: build/tests/bin/kelvara_bench
 // (docs/performance.md has the figures and the other measurements).
 #include "BatchRunner.h"
 #include "workspace/CalculationTypes.h"

@@ -2,11 +2,11 @@
 # Start-up of the main window (splash skipped) against a bare QWidget application, measured
 # alternately in one run: the median wall time from launch to the first painted window, and the
 # largest peak resident memory, over RUNS launches of each.
-#   bench/startup.sh [RUNS] [BUILD_DIR]      (default 30 and build/dev)
+#   bench/startup.sh [RUNS] [BUILD_DIR]      (default 30 and build/tests)
 # The platform is QT_QPA_PLATFORM's (offscreen unless set; run under xvfb-run for xcb).
 set -euo pipefail
 runs=${1:-30}
-bin=${2:-build/dev}/bin
+bin=${2:-build/tests}/bin
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 measure() { # prints "seconds kilobytes"
   local start=$EPOCHREALTIME kb

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,13 +26,11 @@ using test::ShowsNonFinite;
 
 // Writes the bytes to one file in a folder of this process; the loaders read files.
 inline QString WriteScratchFile(const QString& name, const uint8_t* data, size_t size) {
-    static const QString dir = [] {
-        const QString path =
-            QDir::tempPath() +
-            QStringLiteral("/kelvara-fuzz-%1").arg(QCoreApplication::applicationPid());
-        QDir().mkpath(path);
-        return path;
-    }();
+    // Removed when the run ends (libFuzzer ends by exit(), which runs the destructor).
+    static const QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/kelvara-fuzz-XXXXXX"));
+    if (!scratch.isValid())
+        Fail("cannot make a scratch folder", QDir::tempPath());
+    const QString dir = scratch.path();
     const QString path = dir + u'/' + name;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

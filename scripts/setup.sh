@@ -1,16 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Kelvara need (only the
-# missing ones) and the decimal-comma locale the tests run under once.
+# Installs the Debian packages Kelvara needs, only the missing ones.
+#   scripts/setup.sh run    building and running the program (run.sh)
+#   scripts/setup.sh test   that and everything the tests need, with the locales they run under
+#                           (test.sh)
+# Installing needs root: as root it installs, else through sudo when there is one. Without
+# either it installs nothing, prints the command to run as root and exits with status 3.
 set -euo pipefail
 
-packages=(
-  g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+purpose=${1:-}
+run_packages=(
+  g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n fonts-dejavu-core
+)
+test_packages=(
+  clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils fonts-dejavu-core locales
-  xvfb xauth imagemagick xdotool
+  poppler-utils locales
+  libreoffice-calc-nogui python3-openpyxl
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool
   desktop-file-utils appstream dpkg-dev file valgrind time
 )
+case $purpose in
+  run) packages=("${run_packages[@]}"); locales=() ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}"); locales=(pl_PL.UTF-8 en_US.UTF-8) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,22 +33,48 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+missing_locales=()
+for l in "${locales[@]}"; do
+  # locale -a spells them "pl_PL.utf8".
+  if ! locale -a 2>/dev/null | grep -qix "${l%.UTF-8}.utf-\?8"; then
+    missing_locales+=("$l")
+  fi
+done
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
+  exit 0
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
-  echo "Generating the pl_PL.UTF-8 locale"
-  if [ -f /etc/locale.gen ] && grep -q '^# *pl_PL.UTF-8' /etc/locale.gen; then
-    "${sudo_cmd[@]}" sed -i 's/^# *\(pl_PL.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  elif ! grep -q '^pl_PL.UTF-8' /etc/locale.gen 2>/dev/null; then
-    echo 'pl_PL.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+# What root has to run, as one shell command.
+steps=()
+if [ ${#missing[@]} -gt 0 ]; then
+  steps+=("apt-get update" "DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}")
+fi
+for l in "${missing_locales[@]}"; do
+  steps+=("echo $l UTF-8 >> /etc/locale.gen")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  steps+=("locale-gen")
+fi
+command=$(printf '%s && ' "${steps[@]}")
+command=${command% && }
+
+[ ${#missing[@]} -gt 0 ] && echo "Missing Debian packages: ${missing[*]}"
+[ ${#missing_locales[@]} -gt 0 ] && echo "Missing locales: ${missing_locales[*]}"
+
+sudo=${KELVARA_SUDO:-sudo} # the tests point it at a command that does not exist
+if [ "$(id -u)" -eq 0 ]; then
+  echo "Installing them."
+  bash -c "$command"
+elif command -v "$sudo" >/dev/null 2>&1; then
+  echo "Installing them with $sudo."
+  if ! "$sudo" bash -c "$command"; then
+    echo "Installing with $sudo failed. Run this as root, then start ./$purpose.sh again:"
+    echo "  su -c '$command'"
+    exit 3
   fi
-  "${sudo_cmd[@]}" locale-gen
+else
+  echo "Installing needs root, and neither root nor sudo is available. Nothing was installed."
+  echo "Run this (su asks for the root password), then start ./$purpose.sh again:"
+  echo "  su -c '$command'"
+  exit 3
 fi

@@ -18,7 +18,8 @@ check_batch_tool() {
 # The installed program starts and keeps running (a missing library or plugin ends it at once).
 check_program_starts() {
   local program=$1
-  (cd / && QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1) &
+  # exec: the background job is the program itself, so the kill below ends it.
+  (cd / && QT_QPA_PLATFORM=offscreen exec "$program" >/dev/null 2>&1) &
   local pid=$!
   sleep 4
   if ! kill -0 "$pid" 2>/dev/null; then

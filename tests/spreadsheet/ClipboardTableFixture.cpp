@@ -17,8 +17,7 @@ namespace {
 
 bool WriteUtf8(const QString& path, const QString& text) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(text.toUtf8()) >= 0;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
 }
 
 } // namespace
@@ -45,9 +44,8 @@ int main(int argc, char** argv) {
     const QString text =
         CopyResultLog(window, {QStringLiteral("Hala 3.5"), QStringLiteral("Zakład Północ"),
                                QStringLiteral("<izolacja> & \"żółć\"")});
-    const QLocale locale = args.size() > 3 && args[3] == QLatin1String("--point")
-                               ? QLocale::c()
-                               : QLocale::system();
+    const QLocale locale =
+        args.size() > 3 && args[3] == QLatin1String("--point") ? QLocale::c() : QLocale::system();
     if (!WriteUtf8(args[1], ResultLogHtml(window.ResultLog, locale)) || !WriteUtf8(args[2], text)) {
         std::fprintf(stderr, "cannot write the output files\n");
         return 1;
