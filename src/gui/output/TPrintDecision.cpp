@@ -3,6 +3,7 @@
 #include "Tf_Print.h"
 #include "shell/Look.h"
 #include "shell/Prompts.h"
+#include "workspace/CalculationWindow.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -71,7 +72,11 @@ void TPrintDecision::showEvent(QShowEvent* event) {
     Label4->setText(QStringLiteral("komentarz"));
     Button1->setText(QStringLiteral("kontynuuj"));
     Button2->setText(QStringLiteral("Anuluj"));
-    RB1->setChecked(true);
+    // A report shows the inputs beside the results, so it is made only while they belong
+    // together; the list of results can always be copied.
+    const bool stale = window_ && window_->ResultsStale();
+    RB1->setEnabled(!stale);
+    (stale ? RB2 : RB1)->setChecked(true);
     QDialog::showEvent(event);
 }
 
@@ -88,7 +93,7 @@ ReportHeadings TPrintDecision::Headings() const {
 void TPrintDecision::Button1Click() {
     if (!window_)
         return;
-    if (RB1->isChecked()) {
+    if (RB1->isChecked() && RB1->isEnabled()) {
         Button1->setEnabled(false);
         Print(*window_, Headings());
         Button1->setEnabled(true);

@@ -16,6 +16,12 @@ public:
     // A line feed starts a new line; two give an empty line.
     void SetHelpText(const QString& text);
 
+    // The window the help is centred on (the main window).
+    QWidget* Anchor = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPlainTextEdit* Memo_Help;
     QPushButton* Cmd_OK;
