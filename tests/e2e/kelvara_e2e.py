@@ -382,6 +382,8 @@ class Session:
         if self.check('"oblicz h" opens the h calculator', self.open_calculator, window):
             self.check("h calculator: no value or label is cut off",
                        self.calculator_nothing_cut_off)
+            self.check("h calculator: every field carries its label's name",
+                       self.calculator_field_names)
             self.check("h calculator keeps a typed emissivity when the air is switched",
                        self.calculator_keeps_emissivity)
             self.check('h calculator: "zewnatrz" works from a screen reader too',
@@ -525,6 +527,18 @@ class Session:
             problems += self.cut_off_in(self.panel(calculator, title))
         if problems:
             raise self.drv.Failure("\n".join(problems))
+
+    def calculator_field_names(self):
+        drv = self.drv
+        settings = self.panel(self.calculator(), "dodatkowe ustawienia")
+        wrong = []
+        for label in drv.find_all(settings, "label"):
+            for acc in self.row_of(settings, label.name):
+                if acc.name != label.name:
+                    wrong.append(f'the {drv.role(acc)} beside "{label.name}" is announced as '
+                                 f'"{acc.name}"')
+        if wrong:
+            raise drv.Failure("\n".join(wrong))
 
     def calculator_keeps_emissivity(self):
         drv = self.drv
