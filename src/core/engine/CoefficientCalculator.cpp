@@ -127,23 +127,32 @@ CoefficientCalculator::Outcome CoefficientCalculator::TntComboBox1Change(int ind
 CoefficientCalculator::Outcome CoefficientCalculator::Button1Click() {
     Session& s = window_.GetSession();
     Prompts& prompts = window_.GetPrompts();
+    refused_ = Field::None;
     long double wind = 0;
     const bool windNumber = TryTextToFloat(Settings.windText, wind);
     const bool windNegative = windNumber && wind < 0;
     if (Settings.outdoor) {
-        if (Settings.claddingIndex < 0 || Settings.emissivityText.isEmpty() ||
-            Settings.windText.isEmpty() || windNegative || !windNumber || !(wind > 0)) {
-            prompts.ShowMessage(MessageKind::Warning, WrongData);
-            return Outcome::StayOpen;
-        }
+        if (Settings.claddingIndex < 0)
+            refused_ = Field::Cladding;
+        else if (Settings.emissivityText.isEmpty())
+            refused_ = Field::Emissivity;
+        else if (Settings.windText.isEmpty() || windNegative || !windNumber || !(wind > 0))
+            refused_ = Field::Wind;
     } else {
-        if (Settings.emissivityText.isEmpty() || Settings.windText.isEmpty() || windNegative) {
-            prompts.ShowMessage(MessageKind::Warning, WrongData);
-            return Outcome::StayOpen;
-        }
+        if (Settings.emissivityText.isEmpty())
+            refused_ = Field::Emissivity;
+        else if (Settings.windText.isEmpty() || windNegative)
+            refused_ = Field::Wind;
+    }
+    if (refused_ != Field::None) {
+        prompts.ShowMessage(MessageKind::Warning, WrongData);
+        return Outcome::StayOpen;
+    }
+    if (!Settings.outdoor) {
         long double dimension = 0;
         if (IsSheet() && Settings.sheetDimensionVisible &&
             !(TryTextToFloat(Settings.sheetDimensionText, dimension) && dimension > 0)) {
+            refused_ = Field::SheetDimension;
             prompts.ShowMessage(
                 MessageKind::Plain,
                 QStringLiteral(
