@@ -6,8 +6,10 @@
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
 #include "windows/TF_Help.h"
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -285,6 +287,27 @@ TEST_F(CalculationWindowUi, ReturningFromTheCalculatorsHelpStartsItOver) {
     EXPECT_TRUE(indoorAfterHelp);
     EXPECT_FALSE(session.CoeffFromCalculator);
     EXPECT_EQ(Input(6)->text(), QStringLiteral("9.000"));
+}
+
+TEST_F(CalculationWindowUi, PastedAndCommittedTextPassesTheKeyFilter) {
+    Open(2);
+    QLineEdit* ambient = Input(0);
+    ambient->setFocus();
+    ambient->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("3a,5 C"));
+    QTest::keyClick(ambient, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(ambient->text(), QStringLiteral("3.5"));
+    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.5"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("x1"));
+    QApplication::sendEvent(ambient, &commit);
+    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.51"));
+    // The medium row's density edit takes any text.
+    form->close();
+    Open(3);
+    Input(2)->setFocus();
+    QTest::keyClick(Input(2), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_TRUE(Input(2)->text().endsWith(QStringLiteral("3a,5 C")));
 }
 
 } // namespace

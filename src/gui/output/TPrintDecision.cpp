@@ -1,6 +1,7 @@
 #include "TPrintDecision.h"
 
 #include "Tf_Print.h"
+#include "shell/EmptyCaption.h"
 #include "shell/Look.h"
 #include "shell/Prompts.h"
 #include "workspace/CalculationWindow.h"
@@ -20,7 +21,7 @@ TPrintDecision::TPrintDecision(Prompts& prompts, const QString& dataDir, const Q
     : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("PrintDecision"));
     setFixedSize(389, 295);
-    setWindowTitle(QString());
+    SetEmptyCaption(this);
     PaintCream(this);
     ApplyFontFamily(this, fontName);
     Print = [this, dataDir](CalculationWindow& window, const ReportHeadings& headings) {

@@ -1,7 +1,7 @@
 #include "RowView.h"
 #include "shell/Look.h"
 
-#include "shell/NumberText.h"
+#include "shell/NumericEdit.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -122,7 +122,7 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
     case RowKind::rkEdit:
         makeEdit(400, 100);
         makeUnit(510);
-        Edit->installEventFilter(this);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkMaterial:
         makeList(QStringLiteral("MaterialList"), 400, 200);
@@ -132,14 +132,14 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
         makeHButton(400, 90);
         makeEdit(500, 62);
         makeUnit(567);
-        Edit->installEventFilter(this);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkFlowRate:
         makeList(QStringLiteral("FlowRateList"), 270, 100);
         connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseFlowRate(i); });
         makeEdit(400, 100);
         makeUnit(510);
-        Edit->installEventFilter(this);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkMedium:
         makeList(QStringLiteral("MediumList"), 270, 100);
@@ -310,21 +310,6 @@ bool RowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List) {
         // Lists take no typed text; only arrows and the mouse choose.
         return !text.isEmpty() && text.at(0).isPrint();
-    }
-    // Printable characters and the copy, cut and paste keys go through the numeric filter;
-    // Enter, Tab, Delete and the arrows keep their usual meaning.
-    const bool clipboardKey =
-        !text.isEmpty() &&
-        (text.at(0) == QChar(3) || text.at(0) == QChar(22) || text.at(0) == QChar(24));
-    if (watched == Edit && !text.isEmpty() && (text.at(0).isPrint() || clipboardKey)) {
-        const QChar filtered = NumericKeyFilter(text.at(0));
-        if (filtered.isNull())
-            return true;
-        if (filtered != text.at(0)) {
-            Edit->insert(QString(filtered));
-            row_.SetParaLineEditText(Edit->text());
-            return true;
-        }
     }
     return QObject::eventFilter(watched, event);
 }
