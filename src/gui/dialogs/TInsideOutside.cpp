@@ -118,11 +118,17 @@ TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(TntRadioButton1, &QRadioButton::clicked, this, [this] {
+    // Checked by a click, a key or a screen reader's action alike; a check the settings
+    // themselves show back changes nothing.
+    connect(TntRadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on || !calculator_.Settings.outdoor)
+            return;
         calculator_.TntRadioButton1Click();
         ShowSettings();
     });
-    connect(TntRadioButton2, &QRadioButton::clicked, this, [this] {
+    connect(TntRadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on || calculator_.Settings.outdoor)
+            return;
         calculator_.TntRadioButton2Click();
         ShowSettings();
     });
