@@ -12,11 +12,14 @@ int main(int argc, char** argv) {
     kelvara::KelvaraApplication::setApplicationName(QStringLiteral("Kelvara"));
     const auto toolkitTexts =
         kelvara::InstallToolkitTranslations(kelvara::KelvaraApplication::applicationDirPath());
-    kelvara::Session session;
-    kelvara::GuiPrompts prompts;
-    kelvara::Tfrm_Main mainWindow(
-        session, prompts, kelvara::FindDataDir(kelvara::KelvaraApplication::applicationDirPath()));
-    prompts.SetParent(&mainWindow);
-    mainWindow.show();
-    return kelvara::KelvaraApplication::exec();
+    return kelvara::KelvaraApplication::Start([] {
+        kelvara::Session session;
+        kelvara::GuiPrompts prompts;
+        kelvara::Tfrm_Main mainWindow(
+            session, prompts,
+            kelvara::FindDataDir(kelvara::KelvaraApplication::applicationDirPath()));
+        prompts.SetParent(&mainWindow);
+        mainWindow.show();
+        return kelvara::KelvaraApplication::exec();
+    });
 }

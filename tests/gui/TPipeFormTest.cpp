@@ -1,14 +1,17 @@
 #include "workspace/TPipeForm.h"
 #include "output/Tf_Print.h"
 
+#include "CalculationWindowUi.h"
 #include "ModalAnswerer.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
 #include "shell/ToolkitTranslations.h"
 #include "windows/TF_Help.h"
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,48 +38,7 @@ using namespace kelvara;
 
 namespace {
 
-class CalculationWindowUi : public testing::Test {
-protected:
-    void Open(int type) {
-        session.CalculationType = type;
-        form = std::make_unique<TPipeForm>(session, prompts, prompts.HelpWindow(),
-                                           prompts.PrintDecision());
-        form->OpenUrl = [](const QUrl&) { return true; };
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
-    void TearDown() override {
-        if (form)
-            form->close();
-    }
-    template <typename T> T* Find(const QString& name) {
-        T* child = form->findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
-    QLineEdit* Input(int i) { return Find<QLineEdit>(QStringLiteral("InputEdit%1").arg(i)); }
-    QLineEdit* Result(int i) { return Find<QLineEdit>(QStringLiteral("ResultEdit%1").arg(i)); }
-    QPushButton* Button(const char* name) { return Find<QPushButton>(QString::fromLatin1(name)); }
-    // Replaces an edit's text by typing, as a user does.
-    void TypeInto(QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
-    // Picks list entry `index` as a mouse choice in the open list does.
-    void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-    bool IsCream(QLineEdit* edit) {
-        return edit->palette().color(QPalette::Base) == QColor(255, 251, 240);
-    }
-
-    Session session = test::SessionWithSmallCatalogue();
-    GuiPrompts prompts;
-    std::unique_ptr<TPipeForm> form;
-};
+using test::CalculationWindowUi;
 
 TEST_F(CalculationWindowUi, HeatLossByKeyboard) {
     Open(2);
@@ -109,7 +71,6 @@ TEST_F(CalculationWindowUi, HeatLossByKeyboard) {
     EXPECT_EQ(choices->count(), 8);
     EXPECT_EQ(choices->placeholderText(), QStringLiteral("wybierz"));
     EXPECT_EQ(choices->currentIndex(), -1);
-    EXPECT_EQ(choices->geometry().left(), 340);
 
     // A change paints the results stale; an alternative recalculates at once.
     TypeInto(Input(0), "30");
@@ -454,6 +415,27 @@ TEST_F(CalculationWindowUi, ReturningFromTheCalculatorsHelpStartsItOver) {
     EXPECT_TRUE(indoorAfterHelp);
     EXPECT_FALSE(session.CoeffFromCalculator);
     EXPECT_EQ(Input(6)->text(), QStringLiteral("9.000"));
+}
+
+TEST_F(CalculationWindowUi, PastedAndCommittedTextPassesTheKeyFilter) {
+    Open(2);
+    QLineEdit* ambient = Input(0);
+    ambient->setFocus();
+    ambient->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("3a,5 C"));
+    QTest::keyClick(ambient, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(ambient->text(), QStringLiteral("3.5"));
+    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.5"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("x1"));
+    QApplication::sendEvent(ambient, &commit);
+    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.51"));
+    // The medium row's density edit takes any text.
+    form->close();
+    Open(3);
+    Input(2)->setFocus();
+    QTest::keyClick(Input(2), Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_TRUE(Input(2)->text().endsWith(QStringLiteral("3a,5 C")));
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
 #include "engine/CoefficientCalculator.h"
+#include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
 #include "shell/Tfrm_Main.h"
+#include "windows/TF_Help.h"
+#include "windows/TSplash.h"
 #include "workspace/TPipeForm.h"
 
 #include <QApplication>
@@ -85,5 +88,24 @@ int main(int argc, char** argv) {
     TThermal_Cond conductivity(prompts, session.Catalogue.FontName);
     conductivity.show();
     Save(conductivity, out, QStringLiteral("conductivity"));
+
+    TPrintDecision& decision = prompts.PrintDecision();
+    decision.show();
+    Save(decision, out, QStringLiteral("print-decision"));
+    decision.hide();
+
+    TF_Help& help = prompts.HelpWindow();
+    help.SetHelpText(QString::fromUtf16(CalculationTypeOf(2).helpText));
+    help.show();
+    Save(help, out, QStringLiteral("help"));
+    help.hide();
+
+    main.button_main_infoClick();
+    Save(*main.InfoWindow(), out, QStringLiteral("about"));
+    main.InfoWindow()->hide();
+
+    TSplash splash(QCoreApplication::applicationDirPath(), session.Catalogue.FontName, 60000);
+    splash.show();
+    Save(splash, out, QStringLiteral("splash"));
     return 0;
 }

@@ -12,13 +12,19 @@ namespace kelvara::common {
 
 int MaterialOrRefuse(CalculationWindow& w, int materialRow) {
     const int index = w.Input(materialRow).MaterialIndex();
-    if (index < 0)
+    if (index < 0) {
+        w.LastFault = {materialRow, true};
         w.GetPrompts().ShowMessage(MessageKind::Plain, NoMaterial);
+    }
     return index;
 }
 
 float ReadRow(CalculationWindow& w, int row, long double factor) {
-    return fp::Store(TextToFloat(w.Input(row).ParaLineEditText()) * factor);
+    // A text that is no number stops the calculation with an error; the row is the culprit.
+    w.LastFault = {row, false};
+    const float value = fp::Store(TextToFloat(w.Input(row).ParaLineEditText()) * factor);
+    w.LastFault = {};
+    return value;
 }
 
 bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient, float medium) {
@@ -46,6 +52,16 @@ bool InRange(float value, long double low, long double high) {
 bool RefuseData(CalculationWindow& w) {
     w.GetPrompts().ShowMessage(MessageKind::Plain, WrongData);
     return false;
+}
+
+bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks) {
+    for (const RowCheck& check : checks) {
+        if (!check.ok) {
+            w.LastFault = {check.row, false};
+            return RefuseData(w);
+        }
+    }
+    return true;
 }
 
 float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,

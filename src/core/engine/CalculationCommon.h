@@ -29,6 +29,15 @@ bool InRange(float value, long double low, long double high);
 // Shows the range message and returns false.
 bool RefuseData(CalculationWindow& w);
 
+// One range check of the inputs and the row it is about.
+struct RowCheck {
+    bool ok;
+    int row;
+};
+// True when every check holds; otherwise the range message, pointing at the first row that
+// fails, in the order given.
+bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks);
+
 // λ at the mean of the two temperatures, or the user's λ for the user entry; userLambdaText
 // gets the four-decimal text the log carries for the user entry (empty otherwise).
 float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,

@@ -127,23 +127,32 @@ CoefficientCalculator::Outcome CoefficientCalculator::TntComboBox1Change(int ind
 CoefficientCalculator::Outcome CoefficientCalculator::Button1Click() {
     Session& s = window_.GetSession();
     Prompts& prompts = window_.GetPrompts();
+    refused_ = Field::None;
     long double wind = 0;
     const bool windNumber = TryTextToFloat(Settings.windText, wind);
     const bool windNegative = windNumber && wind < 0;
     if (Settings.outdoor) {
-        if (Settings.claddingIndex < 0 || Settings.emissivityText.isEmpty() ||
-            Settings.windText.isEmpty() || windNegative || !windNumber || !(wind > 0)) {
-            prompts.ShowMessage(MessageKind::Warning, WrongData);
-            return Outcome::StayOpen;
-        }
+        if (Settings.claddingIndex < 0)
+            refused_ = Field::Cladding;
+        else if (Settings.emissivityText.isEmpty())
+            refused_ = Field::Emissivity;
+        else if (Settings.windText.isEmpty() || windNegative || !windNumber || !(wind > 0))
+            refused_ = Field::Wind;
     } else {
-        if (Settings.emissivityText.isEmpty() || Settings.windText.isEmpty() || windNegative) {
-            prompts.ShowMessage(MessageKind::Warning, WrongData);
-            return Outcome::StayOpen;
-        }
+        if (Settings.emissivityText.isEmpty())
+            refused_ = Field::Emissivity;
+        else if (Settings.windText.isEmpty() || windNegative)
+            refused_ = Field::Wind;
+    }
+    if (refused_ != Field::None) {
+        prompts.ShowMessage(MessageKind::Warning, WrongData);
+        return Outcome::StayOpen;
+    }
+    if (!Settings.outdoor) {
         long double dimension = 0;
         if (IsSheet() && Settings.sheetDimensionVisible &&
             !(TryTextToFloat(Settings.sheetDimensionText, dimension) && dimension > 0)) {
+            refused_ = Field::SheetDimension;
             prompts.ShowMessage(
                 MessageKind::Plain,
                 QStringLiteral(
@@ -204,11 +213,20 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
         break;
     }
 
-    float ta = 0, tm = 0, diameter = 0, thickness = 0, emissivity = 0, wind = 0, dimension = 0;
+    float ta = 0, tm = 0, diameter = 0, thickness = 0, humidity = 0, emissivity = 0, wind = 0,
+          dimension = 0;
     const int material = window_.Input(rows.material).MaterialIndex();
     try {
+        // Every row the computation needs is read before anything is judged, so a row that is
+        // not a number is reported as such whatever the other rows hold.
         ta = RowNumber(window_, rows.ambient);
         tm = RowNumber(window_, rows.medium);
+        if (!sheet)
+            diameter = RowNumber(window_, rows.diameter, 0.001L);
+        thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, 0.001L)
+                                        : session.Remembered.InsulationThickness;
+        if (rows.humidity >= 0)
+            humidity = RowNumber(window_, rows.humidity);
         if (condensation && ta < tm) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
@@ -220,10 +238,6 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
             emissivity = Store(TextToFloat(Settings.emissivityText));
         if (Settings.outdoor)
             wind = Store(TextToFloat(Settings.windText));
-        if (!sheet)
-            diameter = RowNumber(window_, rows.diameter, 0.001L);
-        thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, 0.001L)
-                                        : session.Remembered.InsulationThickness;
         if (emissivity < 0 || emissivity > 1 || thickness < 0 || thickness > 0.5L ||
             (Settings.outdoor && wind > 10)) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
@@ -272,7 +286,6 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
         };
         iterate();
         if (condensation) {
-            const float humidity = RowNumber(window_, rows.humidity);
             float dew = DewPoint(ta, humidity);
             if (dew >= tm) {
                 for (int round = 0; round < 10; ++round) {

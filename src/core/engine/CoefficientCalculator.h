@@ -57,6 +57,9 @@ public:
     // A key accepted by the emissivity field drops the cladding.
     void EmissivityTyped() { Settings.claddingIndex = -1; }
     Outcome Button1Click();
+    // The field a refusal of Button1Click was about, so that the window can point at it.
+    enum class Field { None, Emissivity, Wind, Cladding, SheetDimension };
+    Field RefusedField() const { return refused_; }
     void Button2Click();
     static QString HelpText();
     bool IsSheet() const;
@@ -71,6 +74,7 @@ private:
     Outcome Compute(Case c);
 
     CalculationWindow& window_;
+    Field refused_ = Field::None;
 };
 
 // h of the bare outer surface for the data in the open window, computed by the hidden

@@ -26,9 +26,13 @@ bool PipeCondensation(CalculationWindow& w) {
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
     // The medium may not be warmer than the air.
-    if (!(ta >= tm) || !InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !(d >= 0.001L) ||
-        !InRange(h, 1, 50) || !InRange(humidity, 25, 96))
-        return RefuseData(w);
+    if (!AcceptData(w, {{ta >= tm, Medium},
+                        {InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {d >= 0.001L, Diameter},
+                        {InRange(h, 1, 50), HRow},
+                        {InRange(humidity, 25, 96), Humidity}}))
+        return false;
 
     const bool userEntry = w.Input(Material).MaterialText() == UserCoefficientMaterialName;
     const QString userLambdaText =

@@ -44,11 +44,16 @@ FreezingInputs ReadInputs(CalculationWindow& w) {
     return in;
 }
 
-bool InRanges(const FreezingInputs& in) {
-    return InRange(in.ta, -200, 300) && InRange(in.tm, -200, 300) &&
-           InRange(in.freezing, -200, 300) && in.d >= 0.001L && InRange(in.h, 1, 50) &&
-           InRange(in.density, 0.001L, 22580) && InRange(in.heat, 1, 25000) &&
-           InRange(in.enthalpy, 0, 10000000) && InRange(in.share, 0, 1);
+bool AcceptInputs(CalculationWindow& w, const FreezingInputs& in) {
+    return AcceptData(w, {{InRange(in.ta, -200, 300), Ambient},
+                          {InRange(in.tm, -200, 300), Medium},
+                          {InRange(in.freezing, -200, 300), Freezing},
+                          {in.d >= 0.001L, Diameter},
+                          {InRange(in.h, 1, 50), HRow},
+                          {InRange(in.density, 0.001L, 22580), Density},
+                          {InRange(in.heat, 1, 25000), SpecificHeat},
+                          {InRange(in.enthalpy, 0, 10000000), Enthalpy},
+                          {InRange(in.share, 0, 1), Share}});
 }
 
 // Writes the outcome for the order of the three temperatures into result row 0 (the time only
@@ -96,8 +101,8 @@ bool PipeFreezingTime(CalculationWindow& w) {
     const float thickness = ReadRow(w, Thickness, 0.001L);
     if (!CheckMaterialTemperatures(w, material, in.ta, in.tm))
         return false;
-    if (!InRanges(in) || !(thickness >= 0))
-        return RefuseData(w);
+    if (!AcceptInputs(w, in) || !AcceptData(w, {{thickness >= 0, Thickness}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, in.h);
 
@@ -116,8 +121,7 @@ bool PipeFreezingTime(CalculationWindow& w) {
 
 float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness) {
     const FreezingInputs in = ReadInputs(w);
-    if (!InRanges(in)) {
-        RefuseData(w);
+    if (!AcceptInputs(w, in)) {
         return 0.0f;
     }
     QString unused;

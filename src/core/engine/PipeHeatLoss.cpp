@@ -27,10 +27,14 @@ bool PipeHeatLoss(CalculationWindow& w) {
 
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
-    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !(d >= 0.001L) ||
-        !(length >= 0.001L) || !InRange(h, 1, 50) || !InRange(price, 0, 1000000) ||
-        !(thickness >= 0))
-        return RefuseData(w);
+    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {d >= 0.001L, Diameter},
+                        {length >= 0.001L, Length},
+                        {InRange(h, 1, 50), HRow},
+                        {InRange(price, 0, 1000000), Price},
+                        {thickness >= 0, Thickness}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, h);
 

@@ -21,9 +21,12 @@ bool PipeSurfaceTemperatureCalc(CalculationWindow& w) {
 
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
-    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !(d >= 0.001L) || !(thickness >= 0) ||
-        !InRange(h, 1, 50))
-        return RefuseData(w);
+    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {d >= 0.001L, Diameter},
+                        {thickness >= 0, Thickness},
+                        {InRange(h, 1, 50), HRow}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, h);
 

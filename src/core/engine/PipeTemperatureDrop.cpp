@@ -31,6 +31,7 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
         return false;
     const int unit = w.Input(Flow).FlowRateIndex();
     if (unit < 0) {
+        w.LastFault = {Flow, true};
         w.GetPrompts().ShowMessage(
             MessageKind::Plain,
             QStringLiteral("prosze wybrac jednostke przeplywu przed obliczeniami"));
@@ -52,10 +53,16 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
 
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
-    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !(d >= 0.001L) ||
-        !(length >= 0.001L) || !InRange(h, 1, 50) || !InRange(density, 0.001L, 22580) ||
-        !InRange(heat, 1, 25000) || !InRange(flow, 0.001L, 1000) || !(thickness >= 0))
-        return RefuseData(w);
+    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {d >= 0.001L, Diameter},
+                        {length >= 0.001L, Length},
+                        {InRange(h, 1, 50), HRow},
+                        {InRange(density, 0.001L, 22580), Density},
+                        {InRange(heat, 1, 25000), SpecificHeat},
+                        {InRange(flow, 0.001L, 1000), Flow},
+                        {thickness >= 0, Thickness}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, h);
 

@@ -25,9 +25,12 @@ bool SheetCondensation(CalculationWindow& w) {
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
     // Sheets have no lower humidity limit.
-    if (!(ta >= tm) || !InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !InRange(h, 1, 50) ||
-        !(humidity <= 96.0L))
-        return RefuseData(w);
+    if (!AcceptData(w, {{ta >= tm, Medium},
+                        {InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {InRange(h, 1, 50), HRow},
+                        {humidity <= 96.0L, Humidity}}))
+        return false;
 
     const float dew = DewPoint(ta, humidity);
     WriteResult(w, 0, QStringLiteral("#########0.00"), dew);

@@ -27,9 +27,13 @@ bool SheetHeatLoss(CalculationWindow& w) {
 
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
-    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !InRange(h, 1, 50) ||
-        !InRange(price, 0, 1000000) || !(area >= 0.01L) || !(thickness >= 0))
-        return RefuseData(w);
+    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {InRange(h, 1, 50), HRow},
+                        {InRange(price, 0, 1000000), Price},
+                        {area >= 0.01L, Area},
+                        {thickness >= 0, Thickness}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, h);
 

@@ -19,9 +19,11 @@ bool SheetSurfaceTemperatureCalc(CalculationWindow& w) {
 
     if (!CheckMaterialTemperatures(w, material, ta, tm))
         return false;
-    if (!InRange(ta, -200, 300) || !InRange(tm, -200, 300) || !InRange(h, 1, 50) ||
-        !(thickness >= 0))
-        return RefuseData(w);
+    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
+                        {InRange(tm, -200, 300), Medium},
+                        {InRange(h, 1, 50), HRow},
+                        {thickness >= 0, Thickness}}))
+        return false;
 
     AutomaticCoefficient(w, HRow, thickness, h);
 

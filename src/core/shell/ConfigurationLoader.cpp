@@ -37,7 +37,7 @@ public:
                 text = i + 1 == Count ? rest : QString();
                 rest.clear();
             }
-            numbers[i] = static_cast<float>(TextToFloat(text));
+            numbers[i] = TextToStoredFloat(text);
         }
         return numbers;
     }

@@ -235,6 +235,13 @@ long double TextToFloat(const QString& text) {
     return value;
 }
 
+float TextToStoredFloat(const QString& text) {
+    const long double value = TextToFloat(text);
+    if (std::fabs(value) > std::numeric_limits<float>::max())
+        throw AppError(QStringLiteral("Floating point overflow"));
+    return static_cast<float>(value);
+}
+
 QString FormatFloat(const QString& pattern, long double value) {
     if (std::isnan(value))
         throw AppError(QStringLiteral("Invalid floating point operation"));

@@ -12,6 +12,9 @@ namespace kelvara {
 // "'<text>' is not a valid floating point value" for anything else. Never depends on the
 // user's locale.
 long double TextToFloat(const QString& text);
+// TextToFloat stored as a 32-bit float; a number beyond its range throws AppError
+// "Floating point overflow" instead of becoming infinite.
+float TextToStoredFloat(const QString& text);
 
 // Same conversion, reporting failure instead of throwing.
 bool TryTextToFloat(const QString& text, long double& value);

@@ -122,6 +122,7 @@ bool CalculationWindow::RunCalculation() {
 
 bool CalculationWindow::Button1Click() {
     PrintEnabled = false;
+    LastFault = {};
     try {
         const CalculationTypeSpec& info = TypeInfo();
         const bool freezing = calculationType_ == 4;
@@ -198,14 +199,21 @@ void CalculationWindow::MarkResultsCurrent() {
         row->SetEditColor(0);
 }
 
+bool CalculationWindow::ResultsStale() const {
+    return std::any_of(ResultRows.begin(), ResultRows.end(),
+                       [](const auto& row) { return row->EditColor() == 1; });
+}
+
 void CalculationWindow::EditChanged(TParaLine& row) {
     switch (row.Kind()) {
     case RowKind::rkEdit:
         MarkResultsStale();
         break;
     case RowKind::rkCoefficient:
-        // A typed h replaces the calculator's.
+        // A typed h replaces the calculator's, and like any other input it leaves the
+        // results behind.
         session_.CoeffFromCalculator = false;
+        MarkResultsStale();
         break;
     case RowKind::rkMedium:
         if (row.MediumChosenOnce())

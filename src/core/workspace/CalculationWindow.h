@@ -26,6 +26,9 @@ public:
 
     void MarkResultsStale();
     void MarkResultsCurrent();
+    // The results shown no longer match the inputs (painted cream): a report would pair them
+    // with inputs that did not produce them.
+    bool ResultsStale() const;
 
     const CalculationTypeSpec& TypeInfo() const { return CalculationTypeOf(calculationType_); }
     int CalculationType() const { return calculationType_; }
@@ -40,6 +43,14 @@ public:
     int MediumRowIndex = -1;
     bool CopyHeaderPending = false;
     bool PrintEnabled = false; // Button3
+
+    // The input row a refused or failed calculation is about, so the view can point at it;
+    // choice: the row's list (material, flow unit) rather than its value.
+    struct Fault {
+        int row = -1;
+        bool choice = false;
+    };
+    Fault LastFault;
 
     // Row reactions.
     void EditChanged(TParaLine& row) override;

@@ -1,7 +1,7 @@
 #include "TInsideOutside.h"
 #include "shell/Look.h"
 
-#include "shell/NumberText.h"
+#include "shell/NumericEdit.h"
 #include "windows/TF_Help.h"
 
 #include <QComboBox>
@@ -54,7 +54,7 @@ TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
 
     GroupBox2 = new QGroupBox(this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(4, 300, 320, 166);
+    GroupBox2->setGeometry(4, 300, 350, 166);
     TntLabel3 = label(GroupBox2, "TntLabel3", {10, 24, 150, 22});
     TntEdit1 = edit(GroupBox2, "TntEdit1", {170, 22, 70, 24});
     TntRadioButton3 = radio(GroupBox2, "TntRadioButton3", {10, 52, 100, 22});
@@ -64,7 +64,8 @@ TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
     TntLabel5 = label(GroupBox2, "TntLabel5", {10, 108, 150, 22});
     TntComboBox1 = new QComboBox(GroupBox2);
     TntComboBox1->setObjectName(QStringLiteral("TntComboBox1"));
-    TntComboBox1->setGeometry(170, 106, 140, 26);
+    // Wide enough for the longest cladding name.
+    TntComboBox1->setGeometry(170, 106, 170, 26);
     TntLabel6 = label(GroupBox2, "TntLabel6", {10, 136, 150, 22});
     TntEdit3 = edit(GroupBox2, "TntEdit3", {170, 134, 70, 24});
     // The orientation pair is a group of its own, apart from indoor/outdoor.
@@ -77,34 +78,61 @@ TInsideOutside::TInsideOutside(CoefficientCalculator& calculator, TF_Help& help,
     TntRadioButton4->setChecked(true);
     TntEdit2->setText(QStringLiteral("0"));
     TntEdit3->setText(QStringLiteral("1"));
-    TntEdit1->installEventFilter(this);
     TntComboBox1->installEventFilter(this);
+
+    // The calculator's settings are the one place the state lives; the fields hand every
+    // change of the user to them and show them back.
+    connect(TntEdit1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { calculator_.Settings.emissivityText = text; });
+    connect(TntEdit2, &QLineEdit::textChanged, this,
+            [this](const QString& text) { calculator_.Settings.windText = text; });
+    connect(TntEdit3, &QLineEdit::textChanged, this,
+            [this](const QString& text) { calculator_.Settings.sheetDimensionText = text; });
+    connect(TntRadioButton4, &QRadioButton::toggled, this,
+            [this](bool checked) { calculator_.Settings.horizontal = checked; });
+    // A typed emissivity and a chosen cladding never stand together; deleting is no typing.
+    connect(NumericEdit::Install(TntEdit1), &NumericEdit::TextEntered, this, [this] {
+        calculator_.EmissivityTyped();
+        ShowCladding();
+    });
 
     GroupBox3 = new QGroupBox(this);
     GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    GroupBox3->setGeometry(328, 300, 145, 166);
+    GroupBox3->setGeometry(358, 300, 115, 166);
     auto button = [&](const char* name, int top) {
         auto* b = new QPushButton(GroupBox3);
         b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(20, top, 105, 27);
-        b->setAutoDefault(false);
+        b->setGeometry(5, top, 105, 27);
+        // Enter presses the button that has the focus; elsewhere it presses "kontynuuj".
+        b->setAutoDefault(true);
         return b;
     };
     Button1 = button("Button1", 30);
     Button2 = button("Button2", 72);
     Button3 = button("Button3", 114);
     Button1->setDefault(true);
+    // Tab follows the window from top to bottom, left to right.
+    QWidget* order[] = {TntRadioButton1, TntRadioButton2, TntEdit1,     TntRadioButton3,
+                        TntRadioButton4, TntEdit2,        TntComboBox1, TntEdit3,
+                        Button1,         Button2,         Button3};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
-    connect(TntRadioButton1, &QRadioButton::clicked, this, [this] {
+    // Checked by a click, a key or a screen reader's action alike; a check the settings
+    // themselves show back changes nothing.
+    connect(TntRadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on || !calculator_.Settings.outdoor)
+            return;
         calculator_.TntRadioButton1Click();
         ShowSettings();
     });
-    connect(TntRadioButton2, &QRadioButton::clicked, this, [this] {
+    connect(TntRadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on || calculator_.Settings.outdoor)
+            return;
         calculator_.TntRadioButton2Click();
         ShowSettings();
     });
     connect(TntComboBox1, &QComboBox::activated, this, [this](int index) {
-        ReadFields();
         const auto outcome = calculator_.TntComboBox1Change(index);
         ShowSettings();
         if (outcome == CoefficientCalculator::Outcome::Closed)
@@ -143,7 +171,11 @@ void TInsideOutside::FormActivate() {
     Button1->setText(QStringLiteral("kontynuuj"));
     Button2->setText(QStringLiteral("Anuluj"));
     Button3->setText(QStringLiteral("Pomoc"));
-    ReadFields();
+    // A screen reader names each field by the label beside it.
+    TntEdit1->setAccessibleName(TntLabel3->text());
+    TntEdit2->setAccessibleName(TntLabel4->text());
+    TntComboBox1->setAccessibleName(TntLabel5->text());
+    TntEdit3->setAccessibleName(TntLabel6->text());
     calculator_.FormActivate();
     {
         const QSignalBlocker block(TntComboBox1);
@@ -152,14 +184,6 @@ void TInsideOutside::FormActivate() {
     }
     ShowSettings();
     ShowSummary();
-}
-
-void TInsideOutside::ReadFields() {
-    CoefficientSettings& s = calculator_.Settings;
-    s.emissivityText = TntEdit1->text();
-    s.windText = TntEdit2->text();
-    s.sheetDimensionText = TntEdit3->text();
-    s.horizontal = TntRadioButton4->isChecked();
 }
 
 void TInsideOutside::ShowSettings() {
@@ -177,12 +201,19 @@ void TInsideOutside::ShowSettings() {
     TntComboBox1->setVisible(s.claddingVisible);
     TntLabel6->setVisible(s.sheetDimensionVisible);
     TntEdit3->setVisible(s.sheetDimensionVisible);
-    TntEdit1->setText(s.emissivityText);
-    TntEdit2->setText(s.windText);
-    TntEdit3->setText(s.sheetDimensionText);
+    // Only a text that differs is written, so that the cursor stays where the user typed.
+    for (auto [edit, text] :
+         {std::pair{TntEdit1, &s.emissivityText}, std::pair{TntEdit2, &s.windText},
+          std::pair{TntEdit3, &s.sheetDimensionText}})
+        if (edit->text() != *text)
+            edit->setText(*text);
+    ShowCladding();
+}
+
+void TInsideOutside::ShowCladding() {
     const QSignalBlocker block(TntComboBox1);
     TntComboBox1->setPlaceholderText(QStringLiteral("wybierz"));
-    TntComboBox1->setCurrentIndex(s.claddingIndex);
+    TntComboBox1->setCurrentIndex(calculator_.Settings.claddingIndex);
 }
 
 void TInsideOutside::ShowSummary() {
@@ -209,31 +240,42 @@ void TInsideOutside::ShowSummary() {
 }
 
 bool TInsideOutside::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // The cladding list takes no typed text; only arrows and the mouse choose.
+    if (watched == TntComboBox1 && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (watched == TntComboBox1)
-            return !text.isEmpty() && text.at(0).isPrint();
-        if (watched == TntEdit1 && !text.isEmpty() && text.at(0).isPrint()) {
-            const QChar key = NumericKeyFilter(text.at(0));
-            if (key.isNull())
-                return true;
-            // A typed emissivity and a chosen cladding never stand together.
-            calculator_.EmissivityTyped();
-            const QSignalBlocker block(TntComboBox1);
-            TntComboBox1->setCurrentIndex(-1);
-            if (key != text.at(0)) {
-                TntEdit1->insert(QString(key));
-                return true;
-            }
-        }
+        return !text.isEmpty() && text.at(0).isPrint();
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TInsideOutside::Button1Click() {
-    ReadFields();
-    if (calculator_.Button1Click() == CoefficientCalculator::Outcome::Closed)
+    if (calculator_.Button1Click() == CoefficientCalculator::Outcome::Closed) {
         accept();
+        return;
+    }
+    // Point at the field the refusal was about.
+    QWidget* field = nullptr;
+    switch (calculator_.RefusedField()) {
+    case CoefficientCalculator::Field::None:
+        break;
+    case CoefficientCalculator::Field::Emissivity:
+        field = TntEdit1;
+        break;
+    case CoefficientCalculator::Field::Wind:
+        field = TntEdit2;
+        break;
+    case CoefficientCalculator::Field::Cladding:
+        field = TntComboBox1;
+        break;
+    case CoefficientCalculator::Field::SheetDimension:
+        field = TntEdit3;
+        break;
+    }
+    if (field && field->isVisible()) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            edit->selectAll();
+    }
 }
 
 void TInsideOutside::Button2Click() {

@@ -34,8 +34,8 @@ protected:
 
 private:
     void FormActivate();
-    void ReadFields();
     void ShowSettings();
+    void ShowCladding();
     void ShowSummary();
 
     CoefficientCalculator& calculator_;

@@ -1,4 +1,5 @@
 #include "TThermal_Cond.h"
+#include "shell/EmptyCaption.h"
 #include "shell/Look.h"
 
 #include "engine/FloatingPoint.h"
@@ -25,7 +26,7 @@ TThermal_Cond::TThermal_Cond(Prompts& prompts, const QString& fontName, QWidget*
     : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("Thermal_Cond"));
     setFixedSize(520, 235);
-    setWindowTitle(QString());
+    SetEmptyCaption(this);
     PaintCream(this);
 
     TntMemo1 = new QPlainTextEdit(this);
@@ -40,7 +41,10 @@ TThermal_Cond::TThermal_Cond(Prompts& prompts, const QString& fontName, QWidget*
     TntLabel2->setObjectName(QStringLiteral("TntLabel2"));
     TntLabel2->setFont(PixelFont(fontName, 13, true));
     TntLabel2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    TntLabel2->setGeometry(9, 155, 277, 24); // right edge near 286, left of the edit
+    // Right-aligned against the edit; the name is longer than the room left of the edit in this
+    // window, so it wraps onto a second line rather than losing its start.
+    TntLabel2->setWordWrap(true);
+    TntLabel2->setGeometry(9, 145, 277, 44);
 
     ME_lambda = new QLineEdit(this);
     ME_lambda->setObjectName(QStringLiteral("ME_lambda"));
@@ -55,10 +59,12 @@ TThermal_Cond::TThermal_Cond(Prompts& prompts, const QString& fontName, QWidget*
     Cmd_cancel = new QPushButton(this);
     Cmd_cancel->setObjectName(QStringLiteral("Cmd_cancel"));
     Cmd_cancel->setGeometry(172, 198, 81, 27);
-    Cmd_cancel->setAutoDefault(false);
+    // Enter presses the button that has the focus; from the edit it confirms.
+    Cmd_cancel->setAutoDefault(true);
     Cmd_finished = new QPushButton(this);
     Cmd_finished->setObjectName(QStringLiteral("Cmd_finished"));
     Cmd_finished->setGeometry(267, 198, 81, 27);
+    Cmd_finished->setAutoDefault(true);
     Cmd_finished->setDefault(true);
     setTabOrder(ME_lambda, Cmd_cancel);
     setTabOrder(Cmd_cancel, Cmd_finished);
@@ -72,6 +78,7 @@ void TThermal_Cond::showEvent(QShowEvent* event) {
     TntLabel1->setText(QStringLiteral("W/m K"));
     Cmd_cancel->setText(QStringLiteral("Anuluj"));
     Cmd_finished->setText(QStringLiteral("potwierdz"));
+    ME_lambda->setAccessibleName(TntLabel2->text());
     ME_lambda->clear();
     ME_lambda->setFocus();
     QDialog::showEvent(event);
@@ -83,6 +90,9 @@ void TThermal_Cond::Cmd_finishedClick() {
     if (ME_lambda->text().isEmpty() || !TryTextToFloat(ME_lambda->text(), value) ||
         !(std::fabs(value) <= FLT_MAX)) {
         prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Wprowadz wlasciwe dane"));
+        // Back to the value, ready to be typed over.
+        ME_lambda->setFocus(Qt::OtherFocusReason);
+        ME_lambda->selectAll();
         return;
     }
     value_ = static_cast<float>(value);

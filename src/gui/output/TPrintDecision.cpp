@@ -1,6 +1,7 @@
 #include "TPrintDecision.h"
 
 #include "Tf_Print.h"
+#include "shell/EmptyCaption.h"
 #include "shell/Look.h"
 #include "shell/Prompts.h"
 #include "workspace/CalculationWindow.h"
@@ -21,7 +22,7 @@ TPrintDecision::TPrintDecision(Prompts& prompts, const QString& dataDir, const Q
     : QDialog(parent), prompts_(prompts) {
     setObjectName(QStringLiteral("PrintDecision"));
     setFixedSize(389, 295);
-    setWindowTitle(QString());
+    SetEmptyCaption(this);
     PaintCream(this);
     ApplyFontFamily(this, fontName);
     Print = [this, dataDir](CalculationWindow& window, const ReportHeadings& headings) {
@@ -73,7 +74,11 @@ void TPrintDecision::showEvent(QShowEvent* event) {
     Label4->setText(QStringLiteral("komentarz"));
     Button1->setText(QStringLiteral("kontynuuj"));
     Button2->setText(QStringLiteral("Anuluj"));
-    RB1->setChecked(true);
+    // A report shows the inputs beside the results, so it is made only while they belong
+    // together; the list of results can always be copied.
+    const bool stale = window_ && window_->ResultsStale();
+    RB1->setEnabled(!stale);
+    (stale ? RB2 : RB1)->setChecked(true);
     QDialog::showEvent(event);
 }
 
@@ -90,7 +95,7 @@ ReportHeadings TPrintDecision::Headings() const {
 void TPrintDecision::Button1Click() {
     if (!window_)
         return;
-    if (RB1->isChecked()) {
+    if (RB1->isChecked() && RB1->isEnabled()) {
         Button1->setEnabled(false);
         Print(*window_, Headings());
         Button1->setEnabled(true);

@@ -15,11 +15,19 @@
 #include <QStandardPaths>
 #include <QToolBar>
 
+// The report's own picture lives in a static library: register it before the first report,
+// or the linker may leave it out.
+static void RegisterReportPicture() {
+    Q_INIT_RESOURCE(kelvara);
+}
+
 namespace kelvara {
 
 Tf_Print::Tf_Print(CalculationWindow& window, const ReportHeadings& headings,
                    const QString& dataDir, QWidget* owner)
-    : window_(window), headings_(headings), dataDir_(dataDir), owner_(owner) {}
+    : window_(window), headings_(headings), dataDir_(dataDir), owner_(owner) {
+    RegisterReportPicture();
+}
 
 bool Tf_Print::Build() {
     // The configured picture when it loads, else the one built into the program.
@@ -33,6 +41,14 @@ bool Tf_Print::Build() {
             MessageKind::Error, QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
         return false;
     }
+}
+
+QFont Tf_Print::ReportFont(const ReportItem& item, const QString& fontName, int deviceDpi) {
+    QFont font(fontName.isEmpty() ? QStringLiteral("Arial") : fontName);
+    // The item's points in whole device pixels: exact on a device of a multiple of 72 dpi
+    // (the PDF copy), within one printer dot elsewhere.
+    font.setPixelSize(qRound(item.fontSize * deviceDpi / 72.0));
+    return font;
 }
 
 void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
@@ -50,10 +66,7 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& i
             painter.drawPixmap(QRect(item.left, top, item.width, item.height), logo);
             continue;
         }
-        QFont font(fontName.isEmpty() ? QStringLiteral("Arial") : fontName);
-        font.setPixelSize(item.fontSize * 96 / 72);
-        painter.setFont(font);
-        const int height = item.height > 0 ? item.height : font.pixelSize() * 3 / 2;
+        const int height = item.height > 0 ? item.height : item.fontSize * 2;
         QRect box;
         int flags = Qt::AlignTop;
         switch (item.align) {
@@ -74,11 +87,21 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& i
         }
         QString text = item.text;
         text.replace(u'\r', u'\n');
-        painter.drawText(box, flags | Qt::TextWordWrap | Qt::TextDontClip, text);
+        // Text is set in device pixels, so that its size is not rounded in designer pixels.
+        painter.save();
+        painter.resetTransform();
+        painter.setFont(ReportFont(item, fontName, device.logicalDpiY()));
+        const QRect onDevice(qRound(box.x() * scale), qRound(box.y() * scale),
+                             qRound(box.width() * scale), qRound(box.height() * scale));
+        painter.drawText(onDevice, flags | Qt::TextWordWrap | Qt::TextDontClip, text);
+        painter.restore();
     }
 }
 
 namespace {
+// A multiple of 72 dots per inch: every whole point size is a whole number of dots.
+constexpr int PdfResolution = 576;
+
 void SetupPage(QPagedPaintDevice& device) {
     device.setPageSize(QPageSize(QPageSize::A4));
     device.setPageOrientation(QPageLayout::Portrait);
@@ -129,7 +152,7 @@ bool Tf_Print::SavePdf(const QString& fileName) {
     if (items_.empty() && !Build())
         return false;
     QPdfWriter writer(fileName);
-    writer.setResolution(300);
+    writer.setResolution(PdfResolution);
     SetupPage(writer);
     Paint(writer, items_, logo_, window_.GetSession().Catalogue.FontName);
     return true;

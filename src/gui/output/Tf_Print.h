@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
+class QFont;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -35,6 +36,7 @@ public:
 
 private:
     bool Build();
+    static QFont ReportFont(const ReportItem& item, const QString& fontName, int deviceDpi);
 
     CalculationWindow& window_;
     ReportHeadings headings_;

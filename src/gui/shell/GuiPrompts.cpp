@@ -15,6 +15,12 @@ GuiPrompts::GuiPrompts(QWidget* parent) : parent_(parent) {}
 
 GuiPrompts::~GuiPrompts() = default;
 
+void GuiPrompts::SetParent(QWidget* parent) {
+    parent_ = parent;
+    if (help_)
+        help_->Anchor = parent;
+}
+
 void GuiPrompts::ShowMessage(MessageKind kind, const QString& text) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (kind) {
@@ -54,8 +60,10 @@ void GuiPrompts::ShowCoefficientCalculator(CoefficientCalculator& calculator) {
 }
 
 TF_Help& GuiPrompts::HelpWindow() {
-    if (!help_)
+    if (!help_) {
         help_ = std::make_unique<TF_Help>(fontName_); // owned here, not by a window
+        help_->Anchor = parent_;
+    }
     return *help_;
 }
 

@@ -19,7 +19,7 @@ public:
     explicit GuiPrompts(QWidget* parent = nullptr);
     ~GuiPrompts() override;
 
-    void SetParent(QWidget* parent) { parent_ = parent; }
+    void SetParent(QWidget* parent);
     void SetFontName(const QString& fontName) { fontName_ = fontName; }
 
     void ShowMessage(MessageKind kind, const QString& text) override;

@@ -7,10 +7,10 @@
 
 namespace kelvara {
 
-bool KelvaraApplication::notify(QObject* receiver, QEvent* event) {
+void KelvaraApplication::ShowCurrentException() {
     QString message;
     try {
-        return QApplication::notify(receiver, event);
+        throw;
     } catch (const AppError& error) {
         message = error.Message();
     } catch (const std::exception& error) {
@@ -19,7 +19,24 @@ bool KelvaraApplication::notify(QObject* receiver, QEvent* event) {
         message = QStringLiteral("Unknown error");
     }
     QMessageBox::critical(activeWindow(), ProgramName, message);
+}
+
+bool KelvaraApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowCurrentException();
+    }
     return false;
+}
+
+int KelvaraApplication::Start(const std::function<int()>& program) {
+    try {
+        return program();
+    } catch (...) {
+        ShowCurrentException();
+    }
+    return 1;
 }
 
 } // namespace kelvara

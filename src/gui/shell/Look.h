@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QScreen>
 
 namespace kelvara {
 
@@ -23,6 +24,27 @@ inline void StyleHeading(QLabel* label, int pixels, const QColor& color) {
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
+}
+
+// Places a window so that it is centred on an area (a screen, the desktop, another window).
+inline void CentreOn(QWidget* window, const QRect& area) {
+    if (area.isEmpty())
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+// The screen a window is on, without the task bars.
+inline QRect ScreenArea(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// All screens together.
+inline QRect DesktopArea(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    return screen ? screen->availableVirtualGeometry() : QRect();
 }
 
 // Paints a window (and, with fields, its edit fields) cream.

@@ -165,6 +165,8 @@ void Tfrm_Main::FormCreate() {
 }
 
 void Tfrm_Main::showEvent(QShowEvent* event) {
+    if (!shown_)
+        CentreOn(this, ScreenArea(this));
     QMainWindow::showEvent(event);
     if (!shown_) {
         shown_ = true;

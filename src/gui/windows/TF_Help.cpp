@@ -32,6 +32,12 @@ TF_Help::TF_Help(const QString& fontName, QWidget* parent) : QDialog(parent) {
     connect(Cmd_OK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+void TF_Help::showEvent(QShowEvent* event) {
+    if (Anchor)
+        CentreOn(this, Anchor->frameGeometry());
+    QDialog::showEvent(event);
+}
+
 void TF_Help::SetHelpText(const QString& text) {
     Memo_Help->clear();
     Memo_Help->setPlainText(text);

@@ -20,6 +20,12 @@ public:
     // Shows the help document at `path` modally; false when it cannot be read.
     bool ShowHelpDocument(const QString& path);
 
+    // The window the help is centred on (the main window).
+    QWidget* Anchor = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPlainTextEdit* Memo_Help;
     QTextBrowser* Browser_Help;

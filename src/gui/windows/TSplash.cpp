@@ -2,6 +2,7 @@
 
 #include "shell/Look.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -35,10 +36,25 @@ TSplash::TSplash(const QString& dataDir, const QString& fontName, int millisecon
     Splashtimer->setObjectName(QStringLiteral("Splashtimer"));
     Splashtimer->setSingleShot(true);
     Splashtimer->setInterval(milliseconds);
-    connect(Splashtimer, &QTimer::timeout, this, &QDialog::accept);
+    connect(Splashtimer, &QTimer::timeout, this, [this] {
+        timedOut_ = true;
+        accept();
+    });
+}
+
+// Only the timer ends the splash: neither Esc nor a close request does.
+void TSplash::reject() {
+    if (timedOut_)
+        QDialog::reject();
+}
+
+void TSplash::closeEvent(QCloseEvent* event) {
+    if (!timedOut_)
+        event->ignore();
 }
 
 void TSplash::showEvent(QShowEvent* event) {
+    CentreOn(this, ScreenArea(this));
     Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
     Label4->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     Splashtimer->start();

@@ -9,9 +9,32 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace kelvara {
+
+namespace {
+
+// The toolkit's name on a green tile, drawn here rather than shipped as a file.
+QPixmap CreditPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(65, 205, 82));
+    painter.drawRoundedRect(QRectF(picture.rect()).adjusted(1, 1, -1, -1), 10, 10);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(size.height() / 2);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Qt"));
+    return picture;
+}
+
+} // namespace
 
 Tfrm_Info::Tfrm_Info(const Catalogues& catalogues, const QString& dataDir, QWidget* parent)
     : QDialog(parent), catalogues_(catalogues), dataDir_(dataDir) {
@@ -67,6 +90,22 @@ Tfrm_Info::Tfrm_Info(const Catalogues& catalogues, const QString& dataDir, QWidg
     web->setPalette(link);
     connect(web, &ClickableLabel::clicked, this, [this] { OpenUrl(QUrl(MakerWebAddress)); });
     connect(picture, &ClickableLabel::clicked, this, [this] { OpenUrl(QUrl(MakerWebAddress)); });
+
+    // The credit: "powered by" and the toolkit's picture, both leading to its site.
+    auto* poweredBy = new ClickableLabel(bottom);
+    poweredBy->setObjectName(QStringLiteral("Label5"));
+    poweredBy->setText(QStringLiteral("powered by"));
+    poweredBy->setGeometry(430, 20, 130, 20);
+    poweredBy->setAlignment(Qt::AlignHCenter);
+    poweredBy->setCursor(Qt::PointingHandCursor);
+    auto* credit = new ClickableLabel(bottom);
+    credit->setObjectName(QStringLiteral("Image1"));
+    credit->setGeometry(455, 44, 80, 60);
+    credit->setPixmap(CreditPicture(credit->size()));
+    credit->setCursor(Qt::PointingHandCursor);
+    credit->setAccessibleName(QStringLiteral("Qt"));
+    for (ClickableLabel* label : {poweredBy, credit})
+        connect(label, &ClickableLabel::clicked, this, [this] { OpenUrl(QUrl(CreditWebAddress)); });
     Cmd_OK = new QPushButton(this);
     Cmd_OK->setObjectName(QStringLiteral("Cmd_OK"));
     Cmd_OK->setGeometry(246, 418, 100, 30);
@@ -75,6 +114,7 @@ Tfrm_Info::Tfrm_Info(const Catalogues& catalogues, const QString& dataDir, QWidg
 }
 
 void Tfrm_Info::showEvent(QShowEvent* event) {
+    CentreOn(this, DesktopArea(this));
     // The four-part version of the build: major.minor.release.build.
     TntLabel1->setText(QStringLiteral(KELVARA_VERSION));
     Cmd_OK->setText(QStringLiteral("Ok"));

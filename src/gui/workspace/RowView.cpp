@@ -1,13 +1,16 @@
 #include "RowView.h"
 #include "shell/Look.h"
 
-#include "shell/NumberText.h"
+#include "shell/NumericEdit.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace kelvara {
 
@@ -20,6 +23,45 @@ QFont FontOf(const QString& family, int points, bool bold = false) {
     font.setPointSize(points);
     font.setBold(bold);
     return font;
+}
+
+// The type size of a result value.
+constexpr int ResultPoints = 10;
+
+// Room between a row label and the control to its right.
+constexpr int LabelGap = 8;
+
+int TextWidth(const QWidget* widget, const QString& text) {
+    return widget->fontMetrics().horizontalAdvance(text);
+}
+
+// The width an edit needs to show a text whole (frame and inner margins included).
+int EditWidthFor(const QLineEdit* edit, const QString& text) {
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QMargins margins = edit->textMargins();
+    return TextWidth(edit, text) + 2 * frame + margins.left() + margins.right() + 8;
+}
+
+// The width a list needs to show its longest entry or shown text whole, arrow included.
+int ListWidthFor(const QComboBox* list, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, TextWidth(list, text));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const QSize size = list->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(widest, list->fontMetrics().height()), list);
+    return size.width() + 4;
+}
+
+// Widens a control leftwards from its right edge when its text needs more room, never over
+// the row label; a control that fits keeps its designed width.
+void FitLeftwards(QWidget* control, int designLeft, int designWidth, int needed,
+                  const QLabel* label) {
+    const int right = designLeft + designWidth;
+    const int floor = label ? label->x() + label->width() + LabelGap : 0;
+    const int width = std::max(designWidth, std::min(needed, right - floor));
+    control->setGeometry(right - width, control->y(), width, control->height());
 }
 
 void SetBase(QWidget* widget, const QColor& color) {
@@ -67,58 +109,118 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
         List->installEventFilter(this);
     };
 
+    auto makeHButton = [&](int left, int width) {
+        HButton = new QPushButton(box);
+        HButton->setObjectName(QStringLiteral("HButton") + suffix);
+        HButton->setFont(FontOf(fontName, 9));
+        HButton->setGeometry(left, top, width, RowLayout::RowHeight);
+        connect(HButton, &QPushButton::clicked, this, [this] { row_.ClickHButton(); });
+    };
+
+    // Controls are made left to right, so that Tab meets them in the order the eye does.
     switch (row.Kind()) {
     case RowKind::rkEdit:
         makeEdit(400, 100);
         makeUnit(510);
-        Edit->installEventFilter(this);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkMaterial:
         makeList(QStringLiteral("MaterialList"), 400, 200);
         connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseMaterial(i); });
         break;
     case RowKind::rkCoefficient:
-        makeEdit(505, 50);
-        makeUnit(565);
-        Edit->installEventFilter(this);
-        HButton = new QPushButton(box);
-        HButton->setObjectName(QStringLiteral("HButton") + suffix);
-        HButton->setFont(FontOf(fontName, 9));
-        HButton->setGeometry(400, top, 90, RowLayout::RowHeight);
-        HButton->setAutoDefault(false);
-        connect(HButton, &QPushButton::clicked, this, [this] { row_.ClickHButton(); });
+        makeHButton(400, 90);
+        makeEdit(500, 62);
+        makeUnit(567);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkFlowRate:
-        makeEdit(400, 100);
-        makeUnit(510);
-        Edit->installEventFilter(this);
         makeList(QStringLiteral("FlowRateList"), 270, 100);
         connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseFlowRate(i); });
+        makeEdit(400, 100);
+        makeUnit(510);
+        NumericEdit::Install(Edit);
         break;
     case RowKind::rkMedium:
+        makeList(QStringLiteral("MediumList"), 270, 100);
+        connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseMedium(i); });
         // The density edit takes any text.
         makeEdit(400, 100);
         makeUnit(510);
-        makeList(QStringLiteral("MediumList"), 270, 100);
-        connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseMedium(i); });
         break;
     case RowKind::rkResult:
-        makeEdit(330, 75);
+        makeEdit(ResultRight - 105, 105);
         Edit->setReadOnly(true);
-        makeUnit(410);
+        makeUnit(ResultRight + 5);
         break;
     case RowKind::rkResultChoice:
-        makeList(QStringLiteral("ChoiceList"), 280, 125);
-        makeUnit(410);
+        makeList(QStringLiteral("ChoiceList"), ResultRight - 130, 130);
+        makeUnit(ResultRight + 5);
         connect(List, &QComboBox::activated, this, [this](int i) { row_.ChooseAlternative(i); });
         break;
     }
+    if (Edit)
+        editDesign_ = {Edit->x(), Edit->width()};
+    if (List)
+        listDesign_ = {List->x(), List->width()};
+    labelPoints_ = Label->font().pointSize();
+    labelLimit_ = box->width();
+    for (QWidget* control : std::initializer_list<QWidget*>{Edit, List, HButton, Unit})
+        if (control && control != Unit)
+            labelLimit_ = std::min(labelLimit_, control->x() - LabelGap);
     row_.OnModelChanged = [this] { Refresh(); };
     Refresh();
     // The rows are made while the window is being shown.
     for (QWidget* widget : std::initializer_list<QWidget*>{Label, Edit, Unit, List, HButton})
         if (widget)
             widget->show();
+}
+
+// Results are shown whole: the edit grows to the left up to its label for a long number, and
+// a number longer still (a pipe of thousands of kilometres) is set in a smaller type.
+void RowView::FitResult() {
+    QFont font = Edit->font();
+    font.setPointSize(ResultPoints);
+    Edit->setFont(font);
+    FitLeftwards(Edit, editDesign_.left, editDesign_.width, EditWidthFor(Edit, Edit->text()),
+                 Label);
+    while (EditWidthFor(Edit, Edit->text()) > Edit->width() && font.pointSize() > 5) {
+        font.setPointSize(font.pointSize() - 1);
+        Edit->setFont(font);
+    }
+    Edit->setCursorPosition(0);
+}
+
+// A label that would run into the row's controls (a wider font than the one designed for) is
+// set a little smaller, never cut.
+void RowView::FitLabel() {
+    QFont font = Label->font();
+    font.setPointSize(labelPoints_);
+    Label->setFont(font);
+    Label->adjustSize();
+    while (Label->x() + Label->width() > labelLimit_ && font.pointSize() > 6) {
+        font.setPointSize(font.pointSize() - 1);
+        Label->setFont(font);
+        Label->adjustSize();
+    }
+}
+
+std::vector<QWidget*> RowView::FocusChain() const {
+    std::vector<QWidget*> chain;
+    for (QWidget* widget : std::initializer_list<QWidget*>{List, HButton, Edit})
+        if (widget)
+            chain.push_back(widget);
+    std::sort(chain.begin(), chain.end(),
+              [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
+    return chain;
+}
+
+QWidget* RowView::FaultControl(bool choice) const {
+    if (choice && List)
+        return List;
+    if (Edit && !Edit->isReadOnly())
+        return Edit;
+    return List;
 }
 
 RowView::~RowView() {
@@ -129,17 +231,29 @@ void RowView::Refresh() {
     if (refreshing_)
         return;
     refreshing_ = true;
-    Label->setText(row_.ParaLineLabelText());
-    Label->adjustSize();
+    const QString label = row_.ParaLineLabelText();
+    Label->setText(label);
+    FitLabel();
     if (Unit) {
         Unit->setText(row_.UnitText());
         Unit->adjustSize();
     }
+    // A screen reader names every control of the row after its label and tells the unit.
+    for (QWidget* control : std::initializer_list<QWidget*>{Edit, List}) {
+        if (!control)
+            continue;
+        control->setAccessibleName(label);
+        control->setAccessibleDescription(Unit ? Unit->text() : QString());
+    }
+    if (HButton)
+        HButton->setAccessibleDescription(label);
     const QColor color = row_.EditColor() == 1 ? Cream : White;
     if (Edit) {
         if (Edit->text() != row_.ParaLineEditText())
             Edit->setText(row_.ParaLineEditText());
         SetBase(Edit, color);
+        if (Edit->isReadOnly())
+            FitResult();
     }
     if (HButton) {
         HButton->setText(row_.ButtonText());
@@ -149,6 +263,8 @@ void RowView::Refresh() {
         QStringList items;
         int index = -1;
         QString text;
+        int left = listDesign_.left;
+        int width = listDesign_.width;
         switch (row_.Kind()) {
         case RowKind::rkMaterial:
             items = row_.MaterialItemList(), index = row_.MaterialIndex(),
@@ -165,9 +281,8 @@ void RowView::Refresh() {
             items = row_.Alternatives(), index = row_.AlternativeIndex(),
             text = row_.AlternativeText();
             SetBase(List, color);
-            const QRect g = List->geometry();
-            List->setGeometry(280 + row_.MoveAlternative(), g.top(), 125 - row_.MoveAlternative(),
-                              g.height());
+            left += row_.MoveAlternative();
+            width -= row_.MoveAlternative();
             break;
         }
         const QSignalBlocker block(List);
@@ -180,6 +295,9 @@ void RowView::Refresh() {
         }
         List->setPlaceholderText(text);
         List->setCurrentIndex(index);
+        // Every entry and the shown text fit; the list keeps its right edge.
+        FitLeftwards(List, left, width, ListWidthFor(List, items + QStringList{text, ChooseText}),
+                     Label);
     }
     refreshing_ = false;
 }
@@ -192,21 +310,6 @@ bool RowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List) {
         // Lists take no typed text; only arrows and the mouse choose.
         return !text.isEmpty() && text.at(0).isPrint();
-    }
-    // Printable characters and the copy, cut and paste keys go through the numeric filter;
-    // Enter, Tab, Delete and the arrows keep their usual meaning.
-    const bool clipboardKey =
-        !text.isEmpty() &&
-        (text.at(0) == QChar(3) || text.at(0) == QChar(22) || text.at(0) == QChar(24));
-    if (watched == Edit && !text.isEmpty() && (text.at(0).isPrint() || clipboardKey)) {
-        const QChar filtered = NumericKeyFilter(text.at(0));
-        if (filtered.isNull())
-            return true;
-        if (filtered != text.at(0)) {
-            Edit->insert(QString(filtered));
-            row_.SetParaLineEditText(Edit->text());
-            return true;
-        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "workspace/TParaLine.h"
 
 #include <QObject>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -23,6 +24,14 @@ public:
     ~RowView() override;
 
     void Refresh();
+    // The row's controls that take the keyboard focus, left to right.
+    std::vector<QWidget*> FocusChain() const;
+    // The control a refused calculation points the user at: the row's list for a missing
+    // choice, else its value.
+    QWidget* FaultControl(bool choice) const;
+
+    // The right edge of the value column of the result rows.
+    static constexpr int ResultRight = 410;
 
     QLabel* Label = nullptr;
     QLineEdit* Edit = nullptr;
@@ -34,7 +43,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitResult();
+    void FitLabel();
+
+    struct Span {
+        int left = 0;
+        int width = 0;
+    };
     TParaLine& row_;
+    Span editDesign_;
+    Span listDesign_;
+    int labelPoints_ = 0;
+    int labelLimit_ = 0;
     bool refreshing_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -19,6 +20,10 @@ namespace {
 
 constexpr int FontPoints = 8;
 constexpr int Bevel = 2;
+constexpr int WindowWidth = 632;
+constexpr int InputHeight = 400;
+constexpr int ResultHeight = 234;
+constexpr int ResultWidth = 480;
 
 QGroupBox* MakePanel(QWidget* parent, const QString& panelName, const QString& boxName,
                      QRect geometry) {
@@ -41,40 +46,59 @@ TPipeForm::TPipeForm(Session& session, Prompts& prompts, TF_Help& help,
       printDecision_(printDecision), model_(session, prompts) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(QStringLiteral("PipeForm"));
-    setFixedSize(632, 581);
+    // Taller and wider results than the classic 632 x 581 frame, so that six result rows clear
+    // the box title and every unit fits inside its box.
+    setFixedSize(WindowWidth, InputHeight + ResultHeight);
     PaintCream(this);
     QFont base(session.Catalogue.FontName.isEmpty() ? QStringLiteral("Arial")
                                                     : session.Catalogue.FontName);
     base.setPointSize(FontPoints);
     setFont(base);
 
-    GroupBox1 =
-        MakePanel(this, QStringLiteral("Panel1"), QStringLiteral("GroupBox1"), {0, 0, 632, 400});
-    GroupBox2 =
-        MakePanel(this, QStringLiteral("Panel2"), QStringLiteral("GroupBox2"), {0, 400, 457, 181});
+    GroupBox1 = MakePanel(this, QStringLiteral("Panel1"), QStringLiteral("GroupBox1"),
+                          {0, 0, WindowWidth, InputHeight});
+    GroupBox2 = MakePanel(this, QStringLiteral("Panel2"), QStringLiteral("GroupBox2"),
+                          {0, InputHeight, ResultWidth, ResultHeight});
     GroupBox3 = MakePanel(this, QStringLiteral("Panel3"), QStringLiteral("GroupBox3"),
-                          {457, 400, 175, 181});
+                          {ResultWidth, InputHeight, WindowWidth - ResultWidth, ResultHeight});
     auto makeButton = [&](const QString& name, int top) {
         auto* button = new QPushButton(GroupBox3);
         button->setObjectName(name);
-        button->setGeometry(34, top, 100, 25);
+        button->setGeometry((GroupBox3->width() - 100) / 2, top, 100, 25);
         return button;
     };
     Button1 = makeButton(QStringLiteral("Button1"), 24);
     Button2 = makeButton(QStringLiteral("Button2"), 60);
     Button3 = makeButton(QStringLiteral("Button3"), 96);
     Button4 = makeButton(QStringLiteral("Button4"), 132);
-    // Enter in any edit calculates.
+    // Enter in any edit calculates; Enter on a button that has the focus presses that button.
     Button1->setDefault(true);
-    for (QPushButton* b : {Button2, Button3, Button4})
-        b->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TPipeForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TPipeForm::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &TPipeForm::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TPipeForm::Button4Click);
 }
 
-TPipeForm::~TPipeForm() = default;
+// The row views point into the model's rows: they go first, also when the window is destroyed
+// without having been closed.
+TPipeForm::~TPipeForm() {
+    ReleaseRowViews();
+}
+
+void TPipeForm::ReleaseRowViews() {
+    for (RowView* view : rowViews_)
+        delete view;
+    rowViews_.clear();
+}
+
+void TPipeForm::keyPressEvent(QKeyEvent* event) {
+    // One key must not throw the results away: Esc does not close the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void TPipeForm::showEvent(QShowEvent* event) {
     if (!shown_) {
@@ -109,6 +133,15 @@ void TPipeForm::TntFormShow() {
         rowViews_.push_back(
             new RowView(model_.Result(j), GroupBox2, j, results.Top(j), true, fontName));
     RefreshButtons();
+    // Tab follows the eye: the input rows, the result rows, then the buttons.
+    std::vector<QWidget*> chain;
+    for (const RowView* view : rowViews_)
+        for (QWidget* widget : view->FocusChain())
+            chain.push_back(widget);
+    for (QWidget* button : {Button1, Button2, Button3, Button4})
+        chain.push_back(button);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
     if (!rowViews_.empty() && rowViews_.front()->Edit)
         rowViews_.front()->Edit->setFocus();
 }
@@ -118,8 +151,22 @@ void TPipeForm::RefreshButtons() {
 }
 
 void TPipeForm::Button1Click() {
-    model_.Button1Click();
+    const bool done = model_.Button1Click();
     RefreshButtons();
+    if (!done)
+        FocusFault();
+}
+
+void TPipeForm::FocusFault() {
+    const CalculationWindow::Fault& fault = model_.LastFault;
+    if (fault.row < 0 || std::size_t(fault.row) >= model_.InputRows.size())
+        return;
+    QWidget* control = rowViews_[std::size_t(fault.row)]->FaultControl(fault.choice);
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
 }
 
 void TPipeForm::Button2Click() {
@@ -138,9 +185,7 @@ void TPipeForm::Button3Click() {
 void TPipeForm::done(int result) {
     if (!closed_) {
         closed_ = true;
-        for (RowView* view : rowViews_)
-            delete view;
-        rowViews_.clear();
+        ReleaseRowViews();
         model_.TntFormClose();
     }
     QDialog::done(result);

@@ -37,11 +37,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
 private:
     void TntFormShow();
     void RefreshButtons();
+    void FocusFault();
+    void ReleaseRowViews();
 
     Session& session_;
     Prompts& prompts_;

@@ -192,6 +192,86 @@ TEST_F(CoefficientCalculatorTest, BadRowTextsAreReportedPerComputation) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+// Every row of the calculator's input table is read before the condensation check, so a row
+// that is not a number gives the conversion failure of its computation, even where the ambient
+// lies below the medium.
+struct BadRow {
+    const char* name;
+    int type;
+    bool outdoor;
+    QStringList rows;    // typed in row order, a null entry leaves the row alone
+    const char* message; // empty: none
+    MessageKind kind;
+    Outcome outcome;
+};
+
+class CalculatorBadRows : public CoefficientCalculatorTest,
+                          public testing::WithParamInterface<BadRow> {};
+
+TEST_P(CalculatorBadRows, ARowThatIsNotANumberIsReported) {
+    const BadRow& b = GetParam();
+    CoefficientCalculator& c = Calculator(b.type);
+    Type(b.rows);
+    if (b.outdoor) {
+        c.TntRadioButton2Click();
+        c.TntComboBox1Change(1);
+    }
+    session.Remembered.SurfaceCoeff = 9;
+    EXPECT_EQ(c.Button1Click(), b.outcome);
+    const QString message = QString::fromUtf8(b.message);
+    EXPECT_EQ(prompts.Texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty() && !prompts.messages.empty()) {
+        EXPECT_EQ(prompts.messages.back().kind, b.kind);
+    }
+    EXPECT_EQ(session.Remembered.SurfaceCoeff, 9.0f);
+    EXPECT_EQ(session.CoeffFromCalculator, b.outcome == Outcome::Closed);
+}
+
+const QString N; // leaves a row as it is
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CalculatorBadRows,
+    testing::Values(
+        BadRow{"EmptyHumidityIndoorPipe",
+               0,
+               false,
+               {N, N, N, N, N, QStringLiteral("")},
+               "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: '' is "
+               "not a valid floating point value",
+               MessageKind::Error,
+               Outcome::StayOpen},
+        BadRow{"EmptyHumidityIndoorSheet",
+               5,
+               false,
+               {N, N, N, N, QStringLiteral("")},
+               "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: '' is "
+               "not a valid floating point value",
+               MessageKind::Plain,
+               Outcome::Closed},
+        BadRow{"EmptyHumidityOutdoorPipe",
+               0,
+               true,
+               {N, N, N, N, N, QStringLiteral("")},
+               "",
+               MessageKind::Plain,
+               Outcome::Closed},
+        BadRow{"BadDiameterWithAmbientBelowMedium",
+               0,
+               false,
+               {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("x")},
+               "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: 'x' is "
+               "not a valid floating point value",
+               MessageKind::Error,
+               Outcome::StayOpen},
+        BadRow{"BadHumidityWithAmbientBelowMedium",
+               5,
+               false,
+               {QStringLiteral("10"), QStringLiteral("20"), N, N, QStringLiteral("-")},
+               "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: '-' is "
+               "not a valid floating point value",
+               MessageKind::Plain,
+               Outcome::Closed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CoefficientCalculatorTest, CondensationWithTheDewPointBelowTheMediumUsesTheClosedFormula) {
     CoefficientCalculator& c = Calculator(0);
     Type({QStringLiteral("25"), QStringLiteral("20"), QString(), QString(), QString(),

@@ -197,6 +197,26 @@ TEST_F(LoadConfigurationTest, BadMediumNumberKeepsWhatCameBefore) {
     EXPECT_TRUE(Cat().HelpFileList.isEmpty());
 }
 
+// A number a float cannot hold is a loading failure, not an infinite conductivity.
+TEST_F(LoadConfigurationTest, NumberBeyondTheFloatRangeIsALoadingFailure) {
+    for (const char* entry :
+         {"[Material]\nMat1=A;0.04;0;-10;90\nMat2=B;1e39;0;-10;90\n",
+          "[Cladding]\nClad1=Fe;0.44\nClad2=Al;-4e38\n",
+          "[MediumType]\nMed1=Woda;1000;4180;335;0\nMed2=G;1040;3700;1e40;0\n"}) {
+        SCOPED_TRACE(entry);
+        prompts.messages.clear();
+        session = Session();
+        Load(QString::fromLatin1(entry));
+        EXPECT_EQ(prompts.Texts(),
+                  QStringList{
+                      QStringLiteral("blad wczytywania Inifile! Error: Floating point overflow")});
+    }
+    // The largest float itself is still a number.
+    prompts.messages.clear();
+    Load(QStringLiteral("[Cladding]\nClad1=Fe;3.4028234e38\n"));
+    EXPECT_TRUE(prompts.Texts().isEmpty());
+}
+
 TEST_F(LoadConfigurationTest, MissingFileGivesOneMessage) {
     LoadConfiguration(session, prompts, IniPath(), dir.path(), {});
     EXPECT_EQ(prompts.Texts(),

@@ -84,13 +84,16 @@ TEST_F(RowReactions, InputChangesPaintResultsStale) {
         EXPECT_EQ(row->EditColor(), 1);
 }
 
-TEST_F(RowReactions, TypedHClearsTheCalculatorFlagWithoutRepainting) {
+// A new h leaves the results behind like any other input, so no report pairs them.
+TEST_F(RowReactions, TypedHClearsTheCalculatorFlagAndMarksTheResultsStale) {
     Open(2);
     window->MarkResultsCurrent();
+    EXPECT_FALSE(window->ResultsStale());
     session.CoeffFromCalculator = true;
     window->Input(6).SetParaLineEditText(QStringLiteral("8"));
     EXPECT_FALSE(session.CoeffFromCalculator);
-    EXPECT_EQ(window->Result(0).EditColor(), 0);
+    EXPECT_EQ(window->Result(0).EditColor(), 1);
+    EXPECT_TRUE(window->ResultsStale());
 }
 
 TEST_F(RowReactions, ChoosingTheUserEntryAsksForTheConductivity) {

@@ -1,0 +1,658 @@
+#!/usr/bin/env python3
+"""Drives the built Kelvara the way assistive technology does and checks what a user meets.
+
+    kelvara_e2e.py BIN_DIR
+
+BIN_DIR holds `kelvara` and `kelvara-cli`. The test starts its own X server (Xvfb) and its own
+D-Bus session with the accessibility bus, starts the program in them and works only through
+the accessibility tree (AT-SPI) and the keyboard: it opens the pipe heat loss from the main
+window, types a case, calculates, and compares the result fields with the batch tool's line for
+the same case; then it checks that the main window opens centred, that no value or label is cut
+off, that the h calculator keeps a typed emissivity when the air is switched, and that Esc does
+not close a calculation window. Every process it starts ends with it.
+
+Exit status: 0 all checks passed, 1 a check failed, 77 skipped (a needed package is missing).
+"""
+
+import ctypes
+import importlib.util
+import os
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+SCREEN = (1600, 1000)  # not the common default, so a centred window is told from a lucky one
+INNER_TIMEOUT = 240  # seconds for the whole session; the ctest TIMEOUT is above it
+PACKAGES = "xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"
+
+
+# ---------------------------------------------------------------------------------------------
+# The session: X server, D-Bus, accessibility bus. Everything started here is ended here.
+# ---------------------------------------------------------------------------------------------
+
+def missing_tools():
+    missing = [tool for tool in ("Xvfb", "dbus-run-session", "xdotool") if not shutil.which(tool)]
+    if not any(os.path.exists(p) for p in ("/usr/libexec/at-spi-bus-launcher",
+                                           "/usr/lib/at-spi2-core/at-spi-bus-launcher")):
+        missing.append("at-spi-bus-launcher")
+    if importlib.util.find_spec("pyatspi") is None:
+        missing.append(f"pyatspi for {sys.executable}")
+    return missing
+
+
+def become_subreaper():
+    """Orphans of the session (the bus daemons) become our children, so we can end them."""
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+
+
+def own_children():
+    me = str(os.getpid())
+    pids = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+        except OSError:
+            continue
+        if fields[1] == me and fields[0] != "Z":
+            pids.append(int(entry))
+    return pids
+
+
+def reap():
+    while True:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return
+        if pid == 0:
+            return
+
+
+def end_process(proc, grace=5.0):
+    """Ends a process we started and the process group it leads."""
+    if proc.poll() is None:
+        try:
+            os.killpg(proc.pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+        try:
+            proc.wait(timeout=grace)
+        except subprocess.TimeoutExpired:
+            try:
+                os.killpg(proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            proc.wait()
+
+
+def end_leftovers(grace=3.0):
+    """Ends every process of the session still alive (they are our children as subreaper)."""
+    deadline = time.monotonic() + grace
+    while own_children() and time.monotonic() < deadline:
+        reap()
+        time.sleep(0.05)
+    for pid in own_children():
+        os.kill(pid, signal.SIGKILL)
+    time.sleep(0.1)
+    reap()
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    width, height = SCREEN
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+         "-nolisten", "tcp", "-noreset"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        start_new_session=True)
+    os.close(write_end)
+    number = b""
+    deadline = time.monotonic() + 15
+    while not number.endswith(b"\n") and time.monotonic() < deadline:
+        ready, _, _ = select.select([read_end], [], [], 0.5)
+        if ready:
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                break
+            number += chunk
+    os.close(read_end)
+    if not number.strip():
+        end_process(xvfb)
+        raise RuntimeError("Xvfb did not start")
+    return xvfb, ":" + number.decode().strip()
+
+
+def outer(bin_dir):
+    missing = missing_tools()
+    if missing:
+        print("SKIPPED: the end-to-end accessibility test needs " + ", ".join(missing)
+              + f" (Debian packages: {PACKAGES})")
+        return SKIPPED
+    become_subreaper()
+    xvfb, display = start_xvfb()
+    status = 1
+    runtime_dir = tempfile.mkdtemp(prefix="kelvara-e2e-")
+    os.chmod(runtime_dir, 0o700)
+    try:
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DBUS_", "AT_SPI", "WAYLAND", "QT_QPA"))}
+        env.update(DISPLAY=display, XDG_RUNTIME_DIR=runtime_dir, NO_AT_BRIDGE="0")
+        report = os.path.join(runtime_dir, "report.txt")
+        env.update(KELVARA_E2E_REPORT=report)
+        # The bus daemons talk on stdout and stderr; that goes to the log, shown on failure.
+        session_log = tempfile.TemporaryFile()
+        inner_proc = subprocess.Popen(
+            ["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), "--inner",
+             bin_dir], env=env, stdout=session_log, stderr=session_log, start_new_session=True)
+        try:
+            status = inner_proc.wait(timeout=INNER_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            print(f"FAIL: the session did not end within {INNER_TIMEOUT} s; ended by force")
+            status = 1
+        finally:
+            end_process(inner_proc)
+        if os.path.exists(report):
+            with open(report) as lines:
+                print(lines.read(), end="")
+        if status != 0:
+            session_log.seek(0)
+            print("--- log of the session ---\n"
+                  + session_log.read().decode(errors="replace").strip())
+    finally:
+        end_process(xvfb)
+        end_leftovers()
+        shutil.rmtree(runtime_dir, ignore_errors=True)
+    return status
+
+
+# ---------------------------------------------------------------------------------------------
+# The checks, inside the session.
+# ---------------------------------------------------------------------------------------------
+
+HEAT_LOSS_CAPTION = "Obliczanie strat ciepla w rurociagu"
+CALCULATOR_CAPTION = "Obliczanie wspólczynnika przejmowania ciepla z powierzchni h"
+H_LABEL = "Wspólczynnik przejmowania ciepla z powierzchni h"
+MATERIAL_LABEL = "material izolacyjny"
+INPUT_LABELS = ["Temp otoczenia", "Temp czynnika", "Srednica rury", "Grubosc izolacji",
+                "Dlugosc rury", MATERIAL_LABEL, H_LABEL, "Koszty kWh"]
+RESULT_LABELS = ["sredni wspólczynnik przewodzenia ciepla lambda",
+                 "Wspólczynnik przenikania ciepla k", "Straty ciepla Q",
+                 "Straty Q przez izolacje", "koszty na godzine"]
+
+# Cases in the order of the window's rows (the batch tool's column order).
+INSULATED_CASE = ["20", "70", "33.7", "30", "10", "Welna mineralna (otuliny)", "9", "0.45"]
+BARE_10_KM_CASE = ["20", "118", "100", "0", "10000", "Szklo piankowe", "9", "0.5"]
+
+
+def inner(bin_dir):
+    import atspi_driver as drv
+
+    sys.stdout = open(os.environ["KELVARA_E2E_REPORT"], "w", buffering=1)
+
+    program = os.path.join(bin_dir, "kelvara")
+    env = dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+               QT_QPA_PLATFORM="xcb", QT_LOGGING_RULES="qt.qpa.*=false")
+    log = tempfile.TemporaryFile()
+    proc = subprocess.Popen([program], env=env, cwd=bin_dir, stdout=log, stderr=log,
+                            start_new_session=True)
+    session = Session(drv, proc, bin_dir, env["DISPLAY"])
+    try:
+        session.run()
+    except drv.Failure as failure:  # the program never got as far as the first check
+        session.failures.append("start-up")
+        print(f"FAIL start-up: {failure}")
+    finally:
+        end_process(proc)
+        if session.failures:
+            log.seek(0)
+            output = log.read().decode(errors="replace").strip()
+            if output:
+                print("--- output of kelvara ---\n" + output)
+    print(f"{len(session.failures)} of {session.count} checks failed" if session.failures
+          else f"all {session.count} checks passed")
+    return 1 if session.failures else 0
+
+
+class Session:
+    def __init__(self, drv, proc, bin_dir, display):
+        self.drv = drv
+        self.proc = proc
+        self.bin_dir = bin_dir
+        self.keyboard = drv.Keyboard(display)
+        self.failures = []
+        self.count = 0
+        self.app = None
+        self.main = None
+
+    # -- bookkeeping ---------------------------------------------------------------------------
+
+    def check(self, title, body, *args):
+        """Runs one named check; a failure is recorded and the next check goes on."""
+        self.count += 1
+        started = time.monotonic()
+        try:
+            body(*args)
+        except self.drv.Failure as failure:
+            self.failures.append(title)
+            print(f"FAIL {title}:\n    " + str(failure).replace("\n", "\n    "))
+            self.dismiss_messages()
+            return False
+        print(f"ok   {title} ({time.monotonic() - started:.1f} s)")
+        return True
+
+    # -- finding things ------------------------------------------------------------------------
+
+    def windows(self):
+        return [w for w in self.drv.children(self.app) if self.drv.is_showing(w)]
+
+    def window(self, name, timeout=10.0):
+        return self.drv.wait_for(
+            lambda: next((w for w in self.windows() if w.name == name), None),
+            f'no window "{name}" appears', timeout)
+
+    def messages(self):
+        return [w for w in self.windows() if self.drv.role(w) == "alert"]
+
+    def message_text(self, box):
+        return " / ".join(l.name for l in self.drv.find_all(box, "label") if l.name)
+
+    def dismiss_messages(self):
+        for box in self.messages():
+            button = self.drv.find(box, "push button")
+            if button is not None:
+                self.drv.press(button, "the message's button")
+
+    def panel(self, window, title):
+        found = self.drv.find(window, "panel", title)
+        if found is None:
+            raise self.drv.Failure(f'the window "{window.name}" has no group "{title}"')
+        return found
+
+    def row_of(self, panel, label_text):
+        """The controls on the same line as a row label (what a sighted user sees as the row)."""
+        drv = self.drv
+        label = drv.find(panel, "label", label_text)
+        if label is None:
+            raise drv.Failure(f'no row "{label_text}" in the group "{panel.name}"')
+        box = drv.extents(label)
+        middle = box.y + box.height // 2
+        row = []
+        for acc in drv.find_all(panel):
+            if drv.role(acc) in ("text", "combo box", "push button"):
+                r = drv.extents(acc)
+                if r.y <= middle <= r.bottom and r.x >= box.x:
+                    row.append(acc)
+        return row
+
+    def control(self, panel, role_name, label_text):
+        """A row's control, by its accessible name; by its place when it has none yet (the
+        missing name is reported by the naming check)."""
+        named = self.drv.find(panel, role_name, label_text)
+        if named is not None:
+            return named
+        placed = [a for a in self.row_of(panel, label_text) if self.drv.role(a) == role_name]
+        if not placed:
+            raise self.drv.Failure(f'the row "{label_text}" has no {role_name}')
+        return placed[0]
+
+    # -- doing things --------------------------------------------------------------------------
+
+    def type_into(self, panel, label_text, text):
+        edit = self.control(panel, "text", label_text)
+        self.drv.replace_text(self.keyboard, edit, text, f'the field "{label_text}"')
+
+    def choose(self, panel, label_text, item):
+        """Opens the list's popup and picks `item` with the arrow keys and Enter."""
+        drv = self.drv
+        combo = self.control(panel, "combo box", label_text)
+        items = [c.name for c in drv.children(drv.children(combo)[0])]
+        if item not in items:
+            raise drv.Failure(f'the list "{label_text}" does not offer "{item}" ({items})')
+        drv.do_action(combo, "ShowMenu", f'the list "{label_text}"')
+        popup = drv.children(combo)[0]
+        drv.wait_for(lambda: drv.is_showing(popup) and drv.extents(popup).width > 0,
+                     f'the list "{label_text}" does not open')
+        self.keyboard.key("Home", *(["Down"] * items.index(item)), "Return")
+        drv.wait_for(lambda: not drv.extents(popup).width or not drv.is_showing(popup),
+                     f'the list "{label_text}" does not close after Enter', timeout=5)
+
+    def fill_heat_loss(self, window, case):
+        panel = self.panel(window, "Dane")
+        for label_text, value in zip(INPUT_LABELS, case):
+            if label_text == MATERIAL_LABEL:
+                self.choose(panel, label_text, value)
+            else:
+                self.type_into(panel, label_text, value)
+
+    def calculate(self, window):
+        """Presses "Oblicz" and returns the result fields' texts once they change."""
+        drv = self.drv
+        results = self.panel(window, "Wyniki")
+        fields = [self.control(results, "text", label) for label in RESULT_LABELS]
+        before = [drv.text_of(f) for f in fields]
+        drv.press(drv.find(window, "push button", "Oblicz"), 'the button "Oblicz"')
+        printing = drv.find(window, "push button", "Drukuj")
+
+        def settled():
+            boxes = self.messages()
+            if boxes:
+                return ("message", self.message_text(boxes[0]))
+            # The fields are read one by one: a reading that straddles the calculation
+            # differs from the next one.
+            now = [drv.text_of(f) for f in fields]
+            if now != before and drv.has_state(printing, "sensitive"):
+                if now == [drv.text_of(f) for f in fields]:
+                    return ("done", now)
+            return None
+
+        outcome = drv.wait_for(settled, '"Oblicz" shows no new result and no message')
+        if outcome[0] == "message":
+            raise drv.Failure(f'"Oblicz" answers with the message "{outcome[1]}"')
+        return outcome[1]
+
+    # -- the checks ----------------------------------------------------------------------------
+
+    def run(self):
+        drv = self.drv
+        self.app = drv.wait_for(self.find_application, "the program does not appear on the "
+                                "accessibility bus", timeout=20)
+        self.main = self.window("Kelvara 5", timeout=20)
+        # The splash stands over the main window for 3 s, then closes itself.
+        drv.wait_for(lambda: not [w for w in self.windows() if w is not self.main
+                                  and w.name != "Kelvara 5"],
+                     "the splash does not close", timeout=10)
+
+        self.check("main window opens centred on the screen", self.main_window_centred)
+        if not self.check('"Straty ciepla" of the pipes opens the pipe heat loss',
+                          self.open_pipe_heat_loss):
+            return
+        window = self.window(HEAT_LOSS_CAPTION)
+        self.check("every edit, list and button carries its row's name", self.row_names, window)
+        self.check("heat loss typed by keyboard matches the batch tool", self.matches_batch_tool,
+                   window, INSULATED_CASE)
+        if self.check('"oblicz h" opens the h calculator', self.open_calculator, window):
+            self.check("h calculator: no value or label is cut off",
+                       self.calculator_nothing_cut_off)
+            self.check("h calculator: every field carries its label's name",
+                       self.calculator_field_names)
+            self.check("h calculator keeps a typed emissivity when the air is switched",
+                       self.calculator_keeps_emissivity)
+            self.check('h calculator: "zewnatrz" works from a screen reader too',
+                       self.calculator_choices_by_action)
+            self.check('Esc in the h calculator is "Anuluj"', self.calculator_escape_cancels,
+                       window)
+            self.close_calculator()
+        self.check("a 10 km bare pipe: no value or label is cut off", self.nothing_cut_off,
+                   window, BARE_10_KM_CASE)
+        self.check("Esc does not close the calculation window", self.escape_keeps_window, window)
+        self.check("the program closes on request", self.close_program, window)
+
+    def find_application(self):
+        import pyatspi
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in self.drv.children(desktop):
+            try:
+                if app.get_process_id() == self.proc.pid:
+                    return app
+            except Exception:
+                continue
+        return None
+
+    def main_window_centred(self):
+        box = self.drv.extents(self.main)
+        width, height = SCREEN
+        left, right = box.x, width - box.right
+        top, bottom = box.y, height - box.bottom
+        # A menu bar or frame measured on one side only may shift the centre a little.
+        slack = 24
+        if abs(left - right) > slack or abs(top - bottom) > slack:
+            raise self.drv.Failure(
+                f"the main window ({box}) stands off the centre of the {width}x{height} "
+                f"screen: {left} px free on the left, {right} on the right, {top} above, "
+                f"{bottom} below")
+
+    def open_pipe_heat_loss(self):
+        drv = self.drv
+        pipes = self.panel(self.main, "Rurociagi")
+        button = drv.find(pipes, "push button", "Straty ciepla")
+        if button is None:
+            raise drv.Failure('the group "Rurociagi" has no button "Straty ciepla"')
+        drv.press(button, 'the button "Straty ciepla"')
+        window = self.window(HEAT_LOSS_CAPTION)
+        if not drv.has_state(window, "active"):
+            drv.wait_for(lambda: drv.has_state(window, "active"),
+                         f'the window "{HEAT_LOSS_CAPTION}" does not become active')
+
+    def row_names(self, window):
+        drv = self.drv
+        wrong = []
+        for group, labels in (("Dane", INPUT_LABELS), ("Wyniki", RESULT_LABELS)):
+            panel = self.panel(window, group)
+            for label_text in labels:
+                for acc in self.row_of(panel, label_text):
+                    expected = "oblicz h" if drv.role(acc) == "push button" else label_text
+                    if acc.name != expected:
+                        wrong.append(f'the {drv.role(acc)} of the row "{label_text}" is '
+                                     f'announced as "{acc.name}", not "{expected}"')
+        if wrong:
+            raise drv.Failure("\n".join(wrong))
+
+    def batch_line(self, case):
+        tool = os.path.join(self.bin_dir, "kelvara-cli")
+        run = subprocess.run([tool, "pipe-heatloss"], input="\t".join(case) + "\n",
+                             capture_output=True, text=True, timeout=30)
+        if run.returncode != 0:
+            raise self.drv.Failure(f"the batch tool refuses the case {case}: "
+                                   f"{run.stdout.strip()} {run.stderr.strip()}")
+        return run.stdout.rstrip("\n").split("\t")
+
+    def matches_batch_tool(self, window, case):
+        self.fill_heat_loss(window, case)
+        shown = self.calculate(window)
+        expected = self.batch_line(case)[len(case):len(case) + len(RESULT_LABELS)]
+        if shown != expected:
+            rows = "\n".join(f'"{label}": window {s!r}, batch tool {e!r}'
+                             for label, s, e in zip(RESULT_LABELS, shown, expected) if s != e)
+            raise self.drv.Failure(f"the window's results differ from the batch tool's for "
+                                   f"{case}:\n{rows}")
+
+    def nothing_cut_off(self, window, case):
+        drv = self.drv
+        self.fill_heat_loss(window, case)
+        shown = self.calculate(window)
+        longest = max(shown, key=len)
+        if len(longest) < 12:
+            raise drv.Failure(f"the case {case} gives no long value to show ({shown})")
+        problems = []
+        for title in ("Dane", "Wyniki", "sprawdz"):
+            problems += self.cut_off_in(self.panel(window, title))
+        if problems:
+            raise drv.Failure("\n".join(problems))
+
+    def cut_off_in(self, panel):
+        """Texts wider than their control, controls outside their group or over each other."""
+        drv = self.drv
+        frame = drv.extents(panel)
+        title_height = 10  # the group's title runs along its top edge
+        inside = frame._replace(y=frame.y + title_height, height=frame.height - title_height)
+        controls = [a for a in drv.find_all(panel)
+                    if drv.role(a) in ("label", "text", "combo box", "push button")
+                    and drv.extents(a).width > 0]
+        problems = []
+
+        def shown_as(acc):
+            text = drv.text_of(acc) if drv.has_interface(acc, "Text") else acc.name
+            return f'the {drv.role(acc)} "{text}" ({drv.extents(acc)})'
+
+        for acc in controls:
+            box = drv.extents(acc)
+            if not inside.contains(box):
+                problems.append(f'{shown_as(acc)} reaches out of the group "{panel.name}" '
+                                f'({frame}) or under its title')
+            if drv.has_interface(acc, "Text"):
+                count = acc.queryText().characterCount
+                for offset in {0, count - 1} if count else ():
+                    char = drv.char_extents(acc, offset)
+                    if char.width and not box.contains(char, slack=1):
+                        problems.append(f"{shown_as(acc)} is cut off: its character "
+                                        f"{offset + 1} of {count} is drawn at {char}")
+        for i, a in enumerate(controls):
+            for b in controls[i + 1:]:
+                if drv.extents(a).overlaps(drv.extents(b)):
+                    problems.append(f"{shown_as(a)} and {shown_as(b)} lie over each other")
+        return problems
+
+    def open_calculator(self, window):
+        drv = self.drv
+        inputs = self.panel(window, "Dane")
+        drv.press(self.control(inputs, "push button", "oblicz h"), 'the button "oblicz h"')
+        self.window(CALCULATOR_CAPTION)
+
+    def calculator(self):
+        return next((w for w in self.windows() if w.name == CALCULATOR_CAPTION), None)
+
+    def calculator_nothing_cut_off(self):
+        calculator = self.calculator()
+        problems = []
+        for title in ("Dane", "dodatkowe ustawienia", "sprawdz"):
+            problems += self.cut_off_in(self.panel(calculator, title))
+        if problems:
+            raise self.drv.Failure("\n".join(problems))
+
+    def calculator_field_names(self):
+        drv = self.drv
+        settings = self.panel(self.calculator(), "dodatkowe ustawienia")
+        wrong = []
+        for label in drv.find_all(settings, "label"):
+            for acc in self.row_of(settings, label.name):
+                if acc.name != label.name:
+                    wrong.append(f'the {drv.role(acc)} beside "{label.name}" is announced as '
+                                 f'"{acc.name}"')
+        if wrong:
+            raise drv.Failure("\n".join(wrong))
+
+    def calculator_keeps_emissivity(self):
+        drv = self.drv
+        calculator = self.calculator()
+        settings = self.panel(calculator, "dodatkowe ustawienia")
+        emissivity = drv.find(settings, "text", "Wspólczynnik emisji")
+        unnamed = emissivity is None
+        if unnamed:
+            emissivity = drv.find_all(settings, "text")[0]
+        drv.replace_text(self.keyboard, emissivity, "0.55", 'the field "Wspólczynnik emisji"')
+        outdoor = self.choice(calculator, "zewnatrz")
+        # The way a keyboard user clicks it: focus, then Space.
+        drv.focus(outdoor, 'the choice "zewnatrz"')
+        self.keyboard.key("space")
+        drv.wait_for(lambda: drv.has_state(outdoor, "checked"), '"zewnatrz" does not become checked')
+        self.wind_speed_shown(calculator, 'clicking "zewnatrz"')
+        if drv.text_of(emissivity) != "0.55":
+            raise drv.Failure(f'after typing 0.55 and clicking "zewnatrz" the field '
+                              f'"Wspólczynnik emisji" reads {drv.text_of(emissivity)!r}')
+        if unnamed:
+            raise drv.Failure('the emissivity field has no accessible name '
+                              '("Wspólczynnik emisji"); it kept 0.55')
+
+    def choice(self, calculator, name):
+        found = self.drv.find(calculator, "radio button", name)
+        if found is None:
+            raise self.drv.Failure(f'the h calculator offers no "{name}"')
+        return found
+
+    def wind_speed_shown(self, calculator, after):
+        drv = self.drv
+        settings = self.panel(calculator, "dodatkowe ustawienia")
+        drv.wait_for(lambda: drv.find(settings, "label", "predkosc wiatru (m/s)"),
+                     f'{after} shows no "predkosc wiatru (m/s)"', timeout=5)
+
+    def calculator_choices_by_action(self):
+        """A screen reader chooses with the control's own action, not with a click."""
+        drv = self.drv
+        calculator = self.calculator()
+        indoor, outdoor = self.choice(calculator, "wewnatrz"), self.choice(calculator, "zewnatrz")
+        drv.focus(indoor, 'the choice "wewnatrz"')
+        self.keyboard.key("space")
+        drv.wait_for(lambda: drv.has_state(indoor, "checked"), '"wewnatrz" does not become checked')
+        drv.press(outdoor, 'the choice "zewnatrz"')
+        drv.wait_for(lambda: drv.has_state(outdoor, "checked"),
+                     '"zewnatrz" chosen by its accessible action does not become checked')
+        self.wind_speed_shown(calculator, '"zewnatrz" chosen by its accessible action')
+
+    def calculator_escape_cancels(self, window):
+        """Esc in the h calculator is "Anuluj": it closes and h stays as it was."""
+        drv = self.drv
+        h_field = self.control(self.panel(window, "Dane"), "text", H_LABEL)
+        h_before = drv.text_of(h_field)
+        self.dismiss_messages()
+        focus_target = drv.find(self.calculator(), "push button", "Pomoc")
+        drv.focus(focus_target, 'the h calculator\'s "Pomoc"')
+        self.keyboard.key("Escape")
+        drv.wait_for(lambda: self.calculator() is None, "Esc does not close the h calculator",
+                     timeout=5)
+        if float(drv.text_of(h_field)) != float(h_before):
+            raise drv.Failure(f"Esc in the h calculator changed h from {h_before!r} to "
+                              f"{drv.text_of(h_field)!r}")
+
+    def close_calculator(self):
+        drv = self.drv
+        self.dismiss_messages()
+        calculator = self.calculator()
+        if calculator is not None:
+            cancel = drv.find(calculator, "push button", "Anuluj")
+            if cancel is not None:
+                drv.press(cancel, 'the button "Anuluj"')
+            drv.wait_for(lambda: self.calculator() is None,
+                         '"Anuluj" does not close the h calculator')
+
+    def escape_keeps_window(self, window):
+        drv = self.drv
+        edit = self.control(self.panel(window, "Dane"), "text", "Koszty kWh")
+        drv.replace_text(self.keyboard, edit, "0.5", 'the field "Koszty kWh"')
+        self.keyboard.key("Escape")
+        # A key typed after Esc arrives after it: once the field shows it, Esc was handled.
+        self.keyboard.type("1")
+        drv.wait_for(lambda: HEAT_LOSS_CAPTION not in [w.name for w in self.windows()]
+                     or drv.text_of(edit) == "0.51", "neither Esc nor the next key arrived")
+        if HEAT_LOSS_CAPTION not in [w.name for w in self.windows()]:
+            raise drv.Failure("Esc closed the calculation window (its results are gone)")
+
+    def close_program(self, window):
+        drv = self.drv
+        if HEAT_LOSS_CAPTION in [w.name for w in self.windows()]:
+            drv.press(drv.find(window, "push button", "zamknij"), 'the button "zamknij"')
+            drv.wait_for(lambda: HEAT_LOSS_CAPTION not in [w.name for w in self.windows()],
+                         '"zamknij" does not close the calculation window')
+        drv.press(drv.find(self.panel(self.main, "sprawdz"), "push button", "zamknij"),
+                  'the main window\'s "zamknij"')
+        question = drv.wait_for(lambda: next(iter(self.messages()), None),
+                                '"zamknij" asks nothing')
+        text = self.message_text(question)
+        if "Are you sure to close the program?" not in text:
+            raise drv.Failure(f'"zamknij" asks "{text}"')
+        # The standard buttons speak the toolkit's Polish, as in the user's other programs.
+        yes = drv.find(question, "push button", "&Tak") or drv.find(question, "push button",
+                                                                     "Tak")
+        if yes is None:
+            raise drv.Failure("the question has no button Tak")
+        drv.press(yes, "Tak")
+        drv.wait_for(lambda: self.proc.poll() is not None, "the program does not end after Tak")
+        if self.proc.returncode != 0:
+            raise drv.Failure(f"the program ends with status {self.proc.returncode}")
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--inner":
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        sys.exit(inner(sys.argv[2]))
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    sys.exit(outer(os.path.abspath(sys.argv[1])))
