@@ -1,12 +1,12 @@
 #include "CalculationCommon.h"
 
+#include "CalculationWindow.h"
 #include "CoefficientCalculator.h"
-#include "FloatingPoint.h"
-#include "Physics.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-#include "workspace/CalculationWindow.h"
 
 namespace kelvara::common {
 
