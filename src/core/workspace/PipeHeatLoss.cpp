@@ -1,80 +1,106 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "Calculations.h"
-#include "engine/Physics.h"
-#include "shell/FloatingPoint.h"
-
-#include <cmath>
+#include "engine/HeatLoss.h"
 
 namespace kelvara {
 
 using namespace common;
-using fp::Div;
-using fp::Store;
+
+namespace {
+
+// Writes what the engine computed, in row order, then reports a fault that stopped it.
+void WriteHeatLossResults(CalculationWindow& w, const HeatLossResult& r) {
+    WriteResult(w, 0, QStringLiteral("#########0.0000"), r.lambda);
+    WriteResult(w, 1, QStringLiteral("#########0.000"), r.k);
+    WriteResult(w, 2, QStringLiteral("#########0.000"), r.q);
+    if (r.equalTemperatures)
+        w.Result(3).SetParaLineEditText(QStringLiteral("0"));
+    else
+        WriteResult(w, 3, QStringLiteral("#########0.00"), r.reduction);
+    WriteResult(w, 4, QStringLiteral("#########0.000"), r.cost);
+    if (r.fault)
+        throw *r.fault;
+    if (r.outcome == HeatLossOutcome::NoInsulation) {
+        w.Result(1).SetParaLineEditText(NotNeeded);
+        w.Result(0).SetParaLineEditText(NotNeeded);
+    }
+}
+
+} // namespace
 
 bool PipeHeatLoss(CalculationWindow& w) {
     enum { Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price };
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
-    const float ta = ReadRow(w, Ambient);
-    const float tm = ReadRow(w, Medium);
-    const float d = ReadRow(w, Diameter, 0.001L);
-    const float thickness = ReadRow(w, Thickness, 0.001L);
-    const float length = ReadRow(w, Length);
-    float h = ReadRow(w, HRow);
-    const float price = ReadRow(w, Price);
+    HeatLossInput in;
+    in.ambientTemp = ReadRow(w, Ambient);
+    in.mediumTemp = ReadRow(w, Medium);
+    in.pipeDiameter = ReadRow(w, Diameter, 0.001L);
+    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.extent = ReadRow(w, Length);
+    in.surfaceCoeff = ReadRow(w, HRow);
+    in.energyCost = ReadRow(w, Price);
+    in.material = ChosenMaterial(w, Material, material);
 
-    if (!CheckMaterialTemperatures(w, material, ta, tm))
+    std::vector<Warning> warnings;
+    using enum InputField;
+    if (!ReportChecks(w, warnings, CheckPipeHeatLoss(w.GetSession(), in, warnings),
+                      {{AmbientTemp, Ambient},
+                       {MediumTemp, Medium},
+                       {PipeDiameter, Diameter},
+                       {PipeLength, Length},
+                       {SurfaceCoeff, HRow},
+                       {EnergyCost, Price},
+                       {InsulationThickness, Thickness}}))
         return false;
-    if (!AcceptData(w, {{InRange(ta, -200, 300), Ambient},
-                        {InRange(tm, -200, 300), Medium},
-                        {d >= 0.001L, Diameter},
-                        {length >= 0.001L, Length},
-                        {InRange(h, 1, 50), HRow},
-                        {InRange(price, 0, 1000000), Price},
-                        {thickness >= 0, Thickness}}))
-        return false;
 
-    AutomaticCoefficient(w, HRow, thickness, h);
-
+    float h = in.surfaceCoeff;
+    AutomaticCoefficient(w, HRow, in.thickness, h);
     // The same pipe without insulation, for the reduction.
-    const float bareH = BareSurfaceCoefficient(w, Thickness, thickness, h);
-    const float bareLoss = Store(static_cast<long double>(bareH) * Pi * d * length *
-                                 (static_cast<long double>(ta) - tm));
+    const float bareH = BareSurfaceCoefficient(w, Thickness, in.thickness, h);
 
-    QString userLambdaText;
-    const float lambda = Conductivity(w, Material, material, ta, tm, userLambdaText);
-    WriteResult(w, 0, QStringLiteral("#########0.0000"), lambda);
-
-    const long double outer = static_cast<long double>(d) + 2.0L * thickness;
-    const long double insulation = Div(fp::Ln(Div(outer, d)), TwoPi * lambda);
-    const long double surface = Div(1.0L, outer * h * Pi);
-    const float k = Store(Div(1.0L, insulation + surface));
-    WriteResult(w, 1, QStringLiteral("#########0.000"), k);
-
-    const float q =
-        Store(static_cast<long double>(k) * length * (static_cast<long double>(ta) - tm));
-    WriteResult(w, 2, QStringLiteral("#########0.000"), q);
-
-    if (ta == tm) {
-        w.Result(3).SetParaLineEditText(QStringLiteral("0"));
-    } else {
-        const float reduction = Store((1.0L - Div(q, bareLoss)) * 100.0L);
-        WriteResult(w, 3, QStringLiteral("#########0.00"), reduction);
-    }
-
-    const float cost = Store(std::fabs(static_cast<long double>(q) * price * 0.001L));
-    WriteResult(w, 4, QStringLiteral("#########0.000"), cost);
-
-    if (thickness == 0) {
-        w.Result(1).SetParaLineEditText(NotNeeded);
-        w.Result(0).SetParaLineEditText(NotNeeded);
-    }
-
-    AppendLogLine(w, Material, userLambdaText,
+    WriteHeatLossResults(w, PipeHeatLossResults(w.GetSession(), in, h, bareH));
+    AppendLogLine(w, Material, UserLambdaText(in.material),
                   {Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price},
                   {0, 1, 2, 3, 4});
+    return true;
+}
+
+bool SheetHeatLoss(CalculationWindow& w) {
+    enum { Ambient, Medium, Thickness, Area, Material, HRow, Price };
+    const int material = MaterialOrRefuse(w, Material);
+    if (material < 0)
+        return false;
+    HeatLossInput in;
+    in.ambientTemp = ReadRow(w, Ambient);
+    in.mediumTemp = ReadRow(w, Medium);
+    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.extent = ReadRow(w, Area);
+    in.surfaceCoeff = ReadRow(w, HRow);
+    in.energyCost = ReadRow(w, Price);
+    in.material = ChosenMaterial(w, Material, material);
+
+    std::vector<Warning> warnings;
+    using enum InputField;
+    if (!ReportChecks(w, warnings, CheckSheetHeatLoss(w.GetSession(), in, warnings),
+                      {{AmbientTemp, Ambient},
+                       {MediumTemp, Medium},
+                       {SurfaceCoeff, HRow},
+                       {EnergyCost, Price},
+                       {SheetArea, Area},
+                       {InsulationThickness, Thickness}}))
+        return false;
+
+    float h = in.surfaceCoeff;
+    AutomaticCoefficient(w, HRow, in.thickness, h);
+    // The same surface without insulation, for the reduction.
+    const float bareH = BareSurfaceCoefficient(w, Thickness, in.thickness, h);
+
+    WriteHeatLossResults(w, SheetHeatLossResults(w.GetSession(), in, h, bareH));
+    AppendLogLine(w, Material, UserLambdaText(in.material),
+                  {Ambient, Medium, Thickness, Area, Material, HRow, Price}, {0, 1, 2, 3, 4});
     return true;
 }
 
