@@ -1,8 +1,8 @@
 // Any bytes as one input line of the batch tool, run through every calculation type.
 #include "BatchRunner.h"
 #include "FuzzSupport.h"
-#include "engine/Calculations.h"
 #include "workspace/CalculationTypes.h"
+#include "workspace/Calculations.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
 // Any bytes as the configuration file: the loader reports what it cannot read and keeps the
 // rest; every calculation then runs on whatever catalogue came out.
 #include "FuzzSupport.h"
-#include "engine/Calculations.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/Session.h"
 #include "shell/TntIniFile.h"
 #include "workspace/CalculationTypes.h"
 #include "workspace/CalculationWindow.h"
+#include "workspace/Calculations.h"
 
 using namespace kelvara;
 

@@ -1,8 +1,8 @@
 // Any bytes as a size table, then both lookups over the bounds the table itself names and a
 // few ordinary sizes.
 #include "FuzzSupport.h"
-#include "engine/ToleranceTable.h"
 #include "shell/Session.h"
+#include "shell/ToleranceTable.h"
 
 using namespace kelvara;
 

@@ -1,14 +1,14 @@
 #include "BatchRunner.h"
 
-#include "engine/Calculations.h"
-#include "engine/CoefficientCalculator.h"
-#include "engine/ToleranceTable.h"
 #include "output/ResultOutput.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
+#include "shell/ToleranceTable.h"
 #include "workspace/CalculationWindow.h"
+#include "workspace/Calculations.h"
+#include "workspace/CoefficientCalculator.h"
 
 #include <array>
 #include <cfloat>

@@ -2,7 +2,6 @@
 #include "CalculationWindowUi.h"
 #include "ModalAnswerer.h"
 #include "RecordingPrompts.h"
-#include "engine/ToleranceTable.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
 #include "shell/AppError.h"
@@ -10,6 +9,7 @@
 #include "shell/KelvaraApplication.h"
 #include "shell/ProgramInfo.h"
 #include "shell/Tfrm_Main.h"
+#include "shell/ToleranceTable.h"
 #include "windows/TF_Help.h"
 #include "windows/TSplash.h"
 

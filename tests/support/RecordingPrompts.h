@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/CoefficientCalculator.h"
 #include "shell/Prompts.h"
+#include "workspace/CoefficientCalculator.h"
 
 #include <QStringList>
 #include <deque>

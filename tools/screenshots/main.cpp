@@ -2,7 +2,6 @@
 // PNG files, offscreen. Run by scripts/screenshots.sh.
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
-#include "engine/CoefficientCalculator.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
 #include "shell/GuiPrompts.h"
@@ -10,6 +9,7 @@
 #include "shell/Tfrm_Main.h"
 #include "windows/TF_Help.h"
 #include "windows/TSplash.h"
+#include "workspace/CoefficientCalculator.h"
 #include "workspace/TPipeForm.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Physics.h"
 
-#include "FloatingPoint.h"
+#include "shell/FloatingPoint.h"
 #include "shell/Session.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "RegulationThickness.h"
 
-#include "FloatingPoint.h"
+#include "shell/FloatingPoint.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "ThicknessSearch.h"
 
-#include "FloatingPoint.h"
 #include "Physics.h"
+#include "shell/FloatingPoint.h"
 
 namespace kelvara {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Catalogues.h"
-#include "engine/ToleranceTable.h"
+#include "ToleranceTable.h"
 
 #include <memory>
 

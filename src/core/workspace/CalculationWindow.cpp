@@ -1,9 +1,9 @@
 #include "CalculationWindow.h"
 
-#include "engine/Calculations.h"
-#include "engine/CoefficientCalculator.h"
-#include "engine/FloatingPoint.h"
+#include "Calculations.h"
+#include "CoefficientCalculator.h"
 #include "shell/AppError.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CoefficientCalculator.h"
+#include "workspace/CoefficientCalculator.h"
 
 #include <QDialog>
 #include <vector>

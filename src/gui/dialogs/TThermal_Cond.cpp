@@ -2,7 +2,7 @@
 #include "shell/EmptyCaption.h"
 #include "shell/Look.h"
 
-#include "engine/FloatingPoint.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 

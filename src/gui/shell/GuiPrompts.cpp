@@ -3,9 +3,9 @@
 #include "ProgramInfo.h"
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
-#include "engine/CoefficientCalculator.h"
 #include "output/TPrintDecision.h"
 #include "windows/TF_Help.h"
+#include "workspace/CoefficientCalculator.h"
 
 #include <QMessageBox>
 

@@ -1,7 +1,7 @@
 #include "NonFiniteText.h"
 #include "WindowFixture.h"
-#include "engine/Calculations.h"
 #include "engine/Physics.h"
+#include "workspace/Calculations.h"
 
 #include <random>
 

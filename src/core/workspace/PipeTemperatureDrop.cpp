@@ -1,9 +1,9 @@
 #include "CalculationCommon.h"
+#include "CalculationWindow.h"
 #include "Calculations.h"
-#include "FloatingPoint.h"
-#include "Physics.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 #include "shell/Prompts.h"
-#include "workspace/CalculationWindow.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "CalculationCommon.h"
 
+#include "CalculationWindow.h"
 #include "CoefficientCalculator.h"
-#include "FloatingPoint.h"
-#include "Physics.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-#include "workspace/CalculationWindow.h"
 
 namespace kelvara::common {
 
@@ -31,22 +31,13 @@ bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient
     const Session& s = w.GetSession();
     const float maxTemp = MaterialMaxTemp(s, material);
     if (maxTemp < ambient || maxTemp < medium) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain,
-                                   QStringLiteral("temperatura otoczenia jest za wysoka dla "
-                                                  "wybranego materialu, obliczenia przerwane"));
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
         return false;
     }
     const float minTemp = MaterialMinTemp(s, material);
     if (minTemp > ambient || minTemp > medium)
-        w.GetPrompts().ShowMessage(
-            MessageKind::Plain,
-            QStringLiteral("Temperatura medium jest za niska dla wybranego materialu "));
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
     return true;
-}
-
-bool InRange(float value, long double low, long double high) {
-    const long double v = value;
-    return v >= low && v <= high;
 }
 
 bool RefuseData(CalculationWindow& w) {
@@ -62,6 +53,38 @@ bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks) {
         }
     }
     return true;
+}
+
+bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
+                  const std::optional<Refusal>& refusal,
+                  std::initializer_list<std::pair<InputField, int>> rows) {
+    for (Warning warning : warnings)
+        if (warning == Warning::MaterialTooCold)
+            w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
+    if (!refusal)
+        return true;
+    if (refusal->check == RefusalCheck::MaterialTooHot) {
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
+        return false;
+    }
+    for (const auto& [field, row] : rows)
+        if (field == refusal->input)
+            w.LastFault = {row, false};
+    return RefuseData(w);
+}
+
+MaterialChoice ChosenMaterial(CalculationWindow& w, int materialRow, int material) {
+    const bool user = w.Input(materialRow).MaterialText() == UserCoefficientMaterialName;
+    return {material, user, w.GetSession().Remembered.UserLambda};
+}
+
+QString UserLambdaText(const MaterialChoice& material) {
+    return material.user ? FormatFloat(QStringLiteral("#0.0000"), material.userLambda) : QString();
+}
+
+void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Partial& value) {
+    if (value)
+        WriteResult(w, row, pattern, static_cast<long double>(*value));
 }
 
 float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,

@@ -1,11 +1,11 @@
 #include "CoefficientCalculator.h"
 
-#include "FloatingPoint.h"
-#include "Physics.h"
+#include "CalculationWindow.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-#include "workspace/CalculationWindow.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 #include "CalculationCommon.h"
+#include "CalculationWindow.h"
 #include "Calculations.h"
-#include "FloatingPoint.h"
-#include "Physics.h"
-#include "ToleranceTable.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Session.h"
-#include "workspace/CalculationWindow.h"
+#include "shell/ToleranceTable.h"
 
 namespace kelvara {
 

@@ -1,8 +1,8 @@
 #include "QtPrinters.h"
 #include "WindowFixture.h"
-#include "engine/CoefficientCalculator.h"
 #include "engine/Physics.h"
 #include "shell/NumberText.h"
+#include "workspace/CoefficientCalculator.h"
 
 #include <cmath>
 

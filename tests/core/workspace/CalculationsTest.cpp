@@ -1,7 +1,7 @@
-#include "engine/Calculations.h"
+#include "workspace/Calculations.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
-#include "engine/ToleranceTable.h"
+#include "shell/ToleranceTable.h"
 
 using namespace kelvara;
 

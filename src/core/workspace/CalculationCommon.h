@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/Checks.h"
+
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace kelvara {
 
@@ -13,6 +16,10 @@ namespace common {
 
 inline const QString NoMaterial = QStringLiteral("Przed obliczeniami prosze podac typ materialu.");
 inline const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
+inline const QString MaterialTooHotText = QStringLiteral(
+    "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane");
+inline const QString MaterialTooColdText =
+    QStringLiteral("Temperatura medium jest za niska dla wybranego materialu ");
 
 // The selected material of a row, or -1 after telling the user to choose one.
 int MaterialOrRefuse(CalculationWindow& w, int materialRow);
@@ -22,9 +29,6 @@ float ReadRow(CalculationWindow& w, int row, long double factor = 1.0L);
 
 // Refuses (false) when a temperature lies above the material's limit; warns below its floor.
 bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient, float medium);
-
-// Inclusive range test of a stored value against decimal bounds.
-bool InRange(float value, long double low, long double high);
 
 // Shows the range message and returns false.
 bool RefuseData(CalculationWindow& w);
@@ -37,6 +41,21 @@ struct RowCheck {
 // True when every check holds; otherwise the range message, pointing at the first row that
 // fails, in the order given.
 bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks);
+
+// Shows the engine's warnings, then its refusal if any; false when refused. A value out of
+// range points the window at its row (rows: where each input the engine names is read).
+bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
+                  const std::optional<Refusal>& refusal,
+                  std::initializer_list<std::pair<InputField, int>> rows);
+
+// The material of a row as the engine takes it: the user entry carries the session's λ.
+MaterialChoice ChosenMaterial(CalculationWindow& w, int materialRow, int material);
+
+// The user entry's λ as the result log writes it beside the material; empty otherwise.
+QString UserLambdaText(const MaterialChoice& material);
+
+// Writes a result row when the engine computed its value.
+void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Partial& value);
 
 // λ at the mean of the two temperatures, or the user's λ for the user entry; userLambdaText
 // gets the four-decimal text the log carries for the user entry (empty otherwise).

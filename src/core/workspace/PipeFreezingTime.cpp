@@ -1,8 +1,8 @@
 #include "CalculationCommon.h"
+#include "CalculationWindow.h"
 #include "Calculations.h"
-#include "FloatingPoint.h"
-#include "Physics.h"
-#include "workspace/CalculationWindow.h"
+#include "engine/Physics.h"
+#include "shell/FloatingPoint.h"
 
 namespace kelvara {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/AppError.h"
+#include "AppError.h"
 
 #include <cfloat>
 #include <cmath>

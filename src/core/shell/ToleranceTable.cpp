@@ -1,11 +1,11 @@
 #include "ToleranceTable.h"
 
+#include "AppError.h"
 #include "FloatingPoint.h"
-#include "shell/AppError.h"
-#include "shell/NumberText.h"
-#include "shell/Prompts.h"
-#include "shell/Session.h"
-#include "shell/TntIniFile.h"
+#include "NumberText.h"
+#include "Prompts.h"
+#include "Session.h"
+#include "TntIniFile.h"
 
 #include <optional>
 

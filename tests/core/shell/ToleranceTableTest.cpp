@@ -1,4 +1,4 @@
-#include "engine/ToleranceTable.h"
+#include "shell/ToleranceTable.h"
 #include "QtPrinters.h"
 #include "RecordingPrompts.h"
 #include "shell/Session.h"

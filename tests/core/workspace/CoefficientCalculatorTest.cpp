@@ -1,4 +1,4 @@
-#include "engine/CoefficientCalculator.h"
+#include "workspace/CoefficientCalculator.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "engine/Physics.h"
