@@ -24,6 +24,13 @@ bool InRange(float value, long double low, long double high) {
     return v >= low && v <= high;
 }
 
+std::optional<Refusal> FirstFailure(std::initializer_list<FieldCheck> checks) {
+    for (const FieldCheck& c : checks)
+        if (!c.ok)
+            return Refusal{c.check, c.input};
+    return std::nullopt;
+}
+
 float MeanConductivity(const Session& session, const MaterialChoice& material, float ambient,
                        float medium) {
     if (material.user)

@@ -2,6 +2,7 @@
 
 #include "shell/AppError.h"
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -19,11 +20,13 @@ enum class InputField {
     SheetArea,
     SurfaceCoeff,
     EnergyCost,
+    RelativeHumidity,
 };
 
 enum class RefusalCheck {
     MaterialTooHot, // a temperature above the material's upper limit
     OutOfRange,     // a value outside its permitted range
+    MediumWarmer,   // condensation: the medium is warmer than the air
 };
 
 // Why a calculation declined to compute: which check and which input.
@@ -55,6 +58,15 @@ bool InRange(float value, long double low, long double high);
 // λ at the mean of the two temperatures, or the user's λ.
 float MeanConductivity(const Session& session, const MaterialChoice& material, float ambient,
                        float medium);
+
+// One check of a sequence: whether it holds, and what fails when it does not.
+struct FieldCheck {
+    bool ok;
+    RefusalCheck check;
+    InputField input;
+};
+// The first check that fails, in the order given.
+std::optional<Refusal> FirstFailure(std::initializer_list<FieldCheck> checks);
 
 // A value computed before an arithmetic fault stops a calculation: results keep what was
 // computed so far, so a caller can show those before it reports the fault.

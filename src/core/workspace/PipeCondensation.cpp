@@ -1,9 +1,7 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "Calculations.h"
-#include "engine/Physics.h"
-#include "shell/FloatingPoint.h"
-#include "shell/NumberText.h"
+#include "engine/Condensation.h"
 #include "shell/Session.h"
 #include "shell/ToleranceTable.h"
 
@@ -11,50 +9,106 @@ namespace kelvara {
 
 using namespace common;
 
+namespace {
+
+// The inputs both condensation types read; the diameter only for pipes.
+struct CondensationRows {
+    int ambient, medium, diameter, material, h, humidity;
+};
+
+CondensationInput ReadCondensationInput(CalculationWindow& w, const CondensationRows& rows,
+                                        int material) {
+    CondensationInput in;
+    in.ambientTemp = ReadRow(w, rows.ambient);
+    in.mediumTemp = ReadRow(w, rows.medium);
+    if (rows.diameter >= 0)
+        in.pipeDiameter = ReadRow(w, rows.diameter, 0.001L);
+    in.surfaceCoeff = ReadRow(w, rows.h);
+    in.relativeHumidity = ReadRow(w, rows.humidity);
+    in.material = ChosenMaterial(w, rows.material, material);
+    return in;
+}
+
+} // namespace
+
 bool PipeCondensation(CalculationWindow& w) {
     enum { Ambient, Medium, Diameter, Material, HRow, Humidity };
     Session& s = w.GetSession();
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
-    const float ta = ReadRow(w, Ambient);
-    const float tm = ReadRow(w, Medium);
-    const float d = ReadRow(w, Diameter, 0.001L);
-    const float h = ReadRow(w, HRow);
-    const float humidity = ReadRow(w, Humidity);
+    const CondensationInput in =
+        ReadCondensationInput(w, {Ambient, Medium, Diameter, Material, HRow, Humidity}, material);
 
-    if (!CheckMaterialTemperatures(w, material, ta, tm))
-        return false;
-    // The medium may not be warmer than the air.
-    if (!AcceptData(w, {{ta >= tm, Medium},
-                        {InRange(ta, -200, 300), Ambient},
-                        {InRange(tm, -200, 300), Medium},
-                        {d >= 0.001L, Diameter},
-                        {InRange(h, 1, 50), HRow},
-                        {InRange(humidity, 25, 96), Humidity}}))
+    std::vector<Warning> warnings;
+    using enum InputField;
+    if (!ReportChecks(w, warnings, CheckPipeCondensation(s, in, warnings),
+                      {{AmbientTemp, Ambient},
+                       {MediumTemp, Medium},
+                       {PipeDiameter, Diameter},
+                       {SurfaceCoeff, HRow},
+                       {RelativeHumidity, Humidity}}))
         return false;
 
-    const bool userEntry = w.Input(Material).MaterialText() == UserCoefficientMaterialName;
-    const QString userLambdaText =
-        userEntry ? FormatFloat(QStringLiteral("#0.0000"), s.Remembered.UserLambda) : QString();
-
-    const float dew = DewPoint(ta, humidity);
-    WriteResult(w, 0, QStringLiteral("#########0.00"), dew);
-    if (dew < tm) {
+    const CondensationResult r = PipeCondensationResults(s, in);
+    WriteResult(w, 0, QStringLiteral("#########0.00"), r.dewPoint);
+    if (r.fault)
+        throw *r.fault;
+    if (r.outcome == CondensationOutcome::NotNeeded) {
         // No insulation needed; the remembered thickness stays as it was.
         w.Result(1).SetParaLineEditText(QStringLiteral("- / -"));
         w.Result(2).SetParaLineEditText(QStringLiteral("- / -"));
     } else {
-        const float minimum = RequiredThickness(s, tm, ta, d, h, dew, material, PipeLayer);
-        const float minimumMm = fp::Store(minimum * 1000.0L);
-        WriteResult(w, 1, QStringLiteral("#########0.000"), minimumMm);
+        WriteResult(w, 1, QStringLiteral("#########0.000"), r.minimumThicknessMm);
         w.Result(2).SetParaLineEditText(
-            userEntry ? NotNeeded : PipeInsulationSize(s, w.GetPrompts(), d, minimumMm));
-        s.Remembered.InsulationThickness = minimum;
+            in.material.user
+                ? NotNeeded
+                : PipeInsulationSize(s, w.GetPrompts(), in.pipeDiameter, *r.minimumThicknessMm));
+        s.Remembered.InsulationThickness = *r.minimumThickness;
     }
 
-    AppendLogLine(w, Material, userLambdaText,
+    AppendLogLine(w, Material, UserLambdaText(in.material),
                   {Ambient, Medium, Diameter, Material, HRow, Humidity}, {0, 1, 2});
+    return true;
+}
+
+bool SheetCondensation(CalculationWindow& w) {
+    enum { Ambient, Medium, Material, HRow, Humidity };
+    Session& s = w.GetSession();
+    const int material = MaterialOrRefuse(w, Material);
+    if (material < 0)
+        return false;
+    const CondensationInput in =
+        ReadCondensationInput(w, {Ambient, Medium, -1, Material, HRow, Humidity}, material);
+
+    std::vector<Warning> warnings;
+    using enum InputField;
+    if (!ReportChecks(w, warnings, CheckSheetCondensation(s, in, warnings),
+                      {{AmbientTemp, Ambient},
+                       {MediumTemp, Medium},
+                       {SurfaceCoeff, HRow},
+                       {RelativeHumidity, Humidity}}))
+        return false;
+
+    const CondensationResult r = SheetCondensationResults(s, in);
+    WriteResult(w, 0, QStringLiteral("#########0.00"), r.dewPoint);
+    if (r.fault)
+        throw *r.fault;
+    if (r.outcome == CondensationOutcome::NotNeeded) {
+        // Nothing needed: nothing logged, the remembered thickness left alone.
+        w.Result(1).SetParaLineEditText(NotNeeded);
+        w.Result(2).SetParaLineEditText(NotNeeded);
+        return true;
+    }
+    WriteResult(w, 1, QStringLiteral("#########0.00"), r.minimumThicknessMm);
+    w.Result(2).SetParaLineEditText(
+        in.material.user ? NotNeeded
+                         : SheetInsulationSize(s, w.GetPrompts(), *r.minimumThicknessMm));
+    s.Remembered.InsulationThickness = *r.minimumThickness;
+
+    // The user's λ goes into the log as in every other calculation, so the line can be fed back.
+    AppendLogLine(w, Material, UserLambdaText(in.material),
+                  {Ambient, Medium, Material, HRow, Humidity}, {0, 1, 2});
     return true;
 }
 
