@@ -9,6 +9,7 @@
 #include "workspace/CalculationWindow.h"
 #include "workspace/Calculations.h"
 #include "workspace/CoefficientCalculator.h"
+#include "workspace/PipeSizingWindow.h"
 
 #include <array>
 #include <cfloat>
@@ -22,6 +23,7 @@ namespace {
 constexpr std::array<const char*, CalculationTypeCount> TypeNames = {
     "pipe-condensation", "pipe-surface",       "pipe-heatloss",  "pipe-temperature-drop",
     "pipe-freezing",     "sheet-condensation", "sheet-heatloss", "sheet-surface"};
+const QString PipeSizingName = QStringLiteral("pipe-sizing");
 
 // Collects what the calculations show; the user-conductivity entry answers from the case.
 class BatchPrompts : public Prompts {
@@ -95,17 +97,107 @@ void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
     }
 }
 
+// A list field of the sizing: its text as the window shows it, or its position from 1.
+int ListIndex(const QStringList& items, QString field) {
+    if (field.endsWith(u' ') && !items.contains(field))
+        field.chop(1);
+    const qsizetype byText = items.indexOf(field);
+    if (byText >= 0)
+        return int(byText);
+    bool ok = false;
+    const int position = field.trimmed().toInt(&ok);
+    return ok && position >= 1 && position <= items.size() ? position - 1 : -1;
+}
+
+QStringList Lines(const QByteArray& input) {
+    QString text = QString::fromUtf8(input);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text.split(u'\n');
+}
+
+QString WithDecimalComma(const QString& printed) {
+    QStringList fields = printed.split(u'\t');
+    for (QString& field : fields)
+        field = WithDecimalMark(field, QStringLiteral(","));
+    return fields.join(u'\t');
+}
+
+int RunSizingInput(const BatchSetup& setup, const QByteArray& input, std::string& out,
+                   std::string& err) {
+    const Session& configured = setup.configured;
+    const int inputCount = SizingRowCount;
+    const int resultCount = int(PipeSizingWindow::ResultColumnLabels().size());
+    const QStringList lines = Lines(input);
+    int exitCode = BatchOk;
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const int lineNumber = int(n) + 1;
+        QString line = lines[n];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.endsWith(u'\t'))
+            line.chop(1);
+        if (line.isEmpty() || line == setup.caption || line == setup.header)
+            continue;
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() != inputCount && fields.size() != inputCount + resultCount) {
+            Append(err, QStringLiteral("kelvara-cli: line %1: expected %2 fields, found %3\n")
+                            .arg(lineNumber)
+                            .arg(inputCount)
+                            .arg(fields.size()));
+            return BatchUsageError;
+        }
+        Session session;
+        session.Catalogue = configured.Catalogue;
+        session.PipeToleranceTable = configured.PipeToleranceTable;
+        session.SheetToleranceTable = configured.SheetToleranceTable;
+        BatchPrompts prompts;
+        PipeSizingWindow window(session, prompts);
+        window.TntFormShow();
+        for (int i = 0; i < inputCount; ++i) {
+            TParaLine& row = window.Input(i);
+            if (i == SizingMaterial && fields[i].startsWith(UserCoefficientMaterialName)) {
+                SetField(row, fields[i], prompts, session.Catalogue, lineNumber, err);
+            } else if (i == SizingMaterial || i == SizingCase) {
+                const int index = ListIndex(row.MaterialItemList(), fields[i]);
+                if (index < 0)
+                    row.SetMaterialIndex(-1);
+                else
+                    row.ChooseMaterial(index);
+            } else {
+                row.SetParaLineEditText(fields[i]);
+            }
+        }
+        prompts.messages.clear();
+        const bool ok = window.Button1Click();
+        QStringList notes = prompts.messages;
+        if (!ok) {
+            const QString stopping = notes.isEmpty() ? QString() : notes.takeLast();
+            for (const QString& note : notes)
+                AppendLineMessage(err, lineNumber, note);
+            Append(out, QStringLiteral("! ") + stopping + u'\n');
+            exitCode = BatchCaseRefused;
+            continue;
+        }
+        for (const QString& note : notes)
+            AppendLineMessage(err, lineNumber, note);
+        const QString printed = window.ResultLog.last();
+        Append(out, (setup.decimalComma ? WithDecimalComma(printed) : printed) + u'\n');
+    }
+    return exitCode;
+}
+
 } // namespace
 
 int ParseCalculationType(const QString& argument) {
     bool ok = false;
     const int number = argument.toInt(&ok);
     if (ok)
-        return number >= 0 && number < CalculationTypeCount ? number : -1;
+        return number >= 0 && number <= PipeSizingBatchType ? number : -1;
     for (int i = 0; i < CalculationTypeCount; ++i)
         if (argument == QLatin1String(TypeNames[std::size_t(i)]))
             return i;
-    return -1;
+    return argument == PipeSizingName ? PipeSizingBatchType : -1;
 }
 
 QString CalculationTypeNames() {
@@ -116,10 +208,13 @@ QString CalculationTypeNames() {
                 .arg(i)
                 .arg(QLatin1String(TypeNames[std::size_t(i)]))
                 .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
+    names += QStringLiteral("  %1  %2\n").arg(PipeSizingBatchType).arg(PipeSizingName);
     return names;
 }
 
 bool BatchSupportsType(int calculationType) {
+    if (calculationType == PipeSizingBatchType)
+        return true;
     return CalculationFor(calculationType) != nullptr;
 }
 
@@ -146,12 +241,19 @@ std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string&
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));
     }
     configured.CalculationType = options.calculationType;
+    setup.decimalComma = options.decimalComma;
     BatchPrompts quiet;
+    if (options.calculationType == PipeSizingBatchType) {
+        PipeSizingWindow window(configured, quiet);
+        window.TntFormShow();
+        setup.caption = window.ResultLog.at(0);
+        setup.header = window.ResultLog.at(1);
+        return setup;
+    }
     CalculationWindow window(configured, quiet);
     window.TntFormShow();
     setup.caption = window.ResultLog.at(0);
     setup.header = window.ResultLog.at(1);
-    setup.decimalComma = options.decimalComma;
     return setup;
 }
 
@@ -169,6 +271,8 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
                   std::string& err) {
     const Session& configured = setup.configured;
     const int type = configured.CalculationType;
+    if (type == PipeSizingBatchType)
+        return RunSizingInput(setup, input, out, err);
     const CalculationTypeSpec& info = CalculationTypeOf(type);
     const int inputCount = int(info.inputs.size());
     int resultFieldCount = 0;

@@ -4,6 +4,7 @@
 #include "ToleranceTable.h"
 
 #include <memory>
+#include <optional>
 
 namespace kelvara {
 
@@ -33,6 +34,17 @@ struct RememberedValues {
     int LastMediumIndex = 0;
 };
 
+// The inputs only the insulation sizing asks for; the rest it shares with the other windows.
+struct SizingValues {
+    float InnerDiameter = 0.0204f; // m
+    int LastRegulationIndex = 0;
+    std::optional<float> MaxSurfaceTemp; // empty: not used
+    std::optional<float> MaxHeatLoss;    // W/m
+    std::optional<float> DewPointMargin; // K
+    float OperatingHours = 5000.0f;
+    float Co2Factor = 0.7f; // kg/kWh
+};
+
 // The program-wide state: one object, handed by reference to whoever needs it.
 struct Session {
     Catalogues Catalogue;
@@ -40,6 +52,7 @@ struct Session {
     std::shared_ptr<const TToleranceTable> PipeToleranceTable;
     std::shared_ptr<const TToleranceTable> SheetToleranceTable;
     RememberedValues Remembered;
+    SizingValues Sizing;
     int CalculationType = 0;
     bool CoeffFromCalculator = false;
     int CalculatorCladdingIndex = -1; // cladding chosen in the h calculator, for the report
