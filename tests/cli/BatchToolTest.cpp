@@ -222,3 +222,76 @@ TEST(BatchTool, ConfigurationFailureEndsTheRun) {
 }
 
 } // namespace
+
+namespace {
+
+// The results of a pipe-sizing line, after its fifteen input fields.
+QStringList SizingResults(const QString& printed) {
+    QStringList fields = printed.trimmed().split(u'\t');
+    return fields.mid(15);
+}
+
+struct SizingCase {
+    const char* name;
+    const char* line;
+    // condensation, regulation, surface, heat loss (thickness, size), governing, its thickness
+    const char* results;
+};
+
+class PipeSizingBatch : public testing::TestWithParam<SizingCase> {};
+
+TEST_P(PipeSizingBatch, CriteriaAsTheWindowShowsThem) {
+    const CliRun run = RunCli({QStringLiteral("pipe-sizing")}, QByteArray(GetParam().line) + '\n');
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(SizingResults(run.out).mid(0, 11).join(u'|'), QString::fromUtf8(GetParam().results));
+}
+
+// Worked out as in the engine's sizing cases, with the shipped catalogue: mineral wool
+// 0.033 + 0.00018 θ, rubber 0.033 + 0.0001 θ; sizes from the shipped pipe table.
+INSTANTIATE_TEST_SUITE_P(
+    HandChecked, PipeSizingBatch,
+    testing::Values(
+        // Wool λ40 0.0402: row 3's 54.5 mm on 60.3 mm is 68.53 mm; λ45 0.0411: 25 °C at the
+        // surface needs 29.74 mm; 20 W/m needs 22.58 mm.
+        SizingCase{"hot_by_position",
+                   "20\t70\t50\t60.3\t54.5\t4\t9\t3\t25\t20\t\t10\t5000\t0.5\t0.7",
+                   "-/-|-/-|68.5|patrz Pomoc|29.7|KV-32/60.3|22.6|KV-25/60.3|"
+                   "minimum wg warunkow technicznych|68.5|patrz Pomoc"},
+        // Chilled water inside, half of row 2 (15 mm) at rubber λ40 0.037: 16.23 mm; 2 K over
+        // the dew point of 25 °C / 85 % needs 53.02 mm; no limits.
+        SizingCase{"cold_margin_by_text",
+                   "25\t5\t85\t28\t25.6\tKauczuk syntetyczny KV-Flex\t9\tPrzewody wody lodowej "
+                   "prowadzone wewnatrz budynku\t\t\t2\t20\t4000\t0.6\t0.7",
+                   "53.0|patrz Pomoc|16.2|KV-19/28|||||zabezpieczenie przed kondensacja|53.0|"
+                   "patrz Pomoc"}),
+    [](const testing::TestParamInfo<SizingCase>& info) { return info.param.name; });
+
+TEST(PipeSizingBatchTool, ListFieldsByTextOrPositionAndFedBack) {
+    const QByteArray byPosition = "20\t70\t50\t60.3\t54.5\t4\t9\t3\t25\t\t\t10\t5000\t0.5\t0.7\n";
+    const CliRun first = RunCli({QStringLiteral("pipe-sizing")}, byPosition);
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    // The printed line names the lists by text; fed back, whole, it prints itself.
+    const CliRun again = RunCli({QStringLiteral("pipe-sizing")}, first.out.toUtf8());
+    EXPECT_EQ(again.out, first.out);
+    EXPECT_TRUE(first.out.startsWith(
+        QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\tSrednica")));
+    // Unused limits stay empty.
+    EXPECT_EQ(SizingResults(first.out).mid(6, 2), (QStringList{QString(), QString()}));
+}
+
+TEST(PipeSizingBatchTool, RefusalsAndShape) {
+    const CliRun refused =
+        RunCli({QStringLiteral("pipe-sizing")},
+               "20\t70\t50\t28\t30\t4\t9\t3\t\t\t\t10\t5000\t0.5\t0.7\n"    // inner over outer
+               "20\t70\t50\t28\t25\t99\t9\t3\t\t\t\t10\t5000\t0.5\t0.7\n"   // no such material
+               "20\t70\t50\t28\t25\t4\t9\t12\t\t\t\t10\t5000\t0.5\t0.7\n"); // no such case
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out, QStringLiteral("! Wprowadz wlasciwe dane\n"
+                                          "! Przed obliczeniami prosze podac typ materialu.\n"
+                                          "! Wprowadz wlasciwe dane\n"));
+    const CliRun shape = RunCli({QStringLiteral("pipe-sizing")}, "20\t70\n");
+    EXPECT_EQ(shape.exitCode, 2);
+    EXPECT_TRUE(shape.err.contains(QStringLiteral("line 1: expected 15 fields")));
+}
+
+} // namespace
