@@ -193,7 +193,7 @@ int ParseCalculationType(const QString& argument) {
     bool ok = false;
     const int number = argument.toInt(&ok);
     if (ok)
-        return number >= 0 && number <= PipeSizingBatchType ? number : -1;
+        return number >= 0 && number < CalculationTypeCount ? number : -1;
     for (int i = 0; i < CalculationTypeCount; ++i)
         if (argument == QLatin1String(TypeNames[std::size_t(i)]))
             return i;
@@ -208,7 +208,7 @@ QString CalculationTypeNames() {
                 .arg(i)
                 .arg(QLatin1String(TypeNames[std::size_t(i)]))
                 .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
-    names += QStringLiteral("  %1  %2\n").arg(PipeSizingBatchType).arg(PipeSizingName);
+    names += QStringLiteral("     %1\n").arg(PipeSizingName);
     return names;
 }
 

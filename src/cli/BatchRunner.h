@@ -20,10 +20,10 @@ struct BatchOptions {
 // Exit codes of the batch tool.
 enum BatchExit { BatchOk = 0, BatchCaseRefused = 1, BatchUsageError = 2 };
 
-// The insulation sizing, run by the batch tool after the eight calculation types.
+// The insulation sizing, named "pipe-sizing": no calculation type of its own.
 inline constexpr int PipeSizingBatchType = 8;
 
-// Parses a type argument: a number 0 to 8 or a name such as "pipe-heatloss"; -1 otherwise.
+// Parses a type argument: a number 0 to 7 or a name such as "pipe-heatloss"; -1 otherwise.
 int ParseCalculationType(const QString& argument);
 QString CalculationTypeNames();
 // Whether the batch tool can run that type yet.

@@ -20,6 +20,8 @@ QString Usage() {
                "writes them (material \"name\" or \"wspólczynnik k 0.0400\", flow \"1[m/s]\"); a\n"
                "whole copied result line (inputs and results) is accepted too. A refused case\n"
                "prints \"! \" and the message; other messages go to standard error.\n"
+               "pipe-sizing takes a list field by its text or its position (1 for the first)\n"
+               "and leaves a limit with an empty field unused.\n"
                "\n"
                "  --data-dir DIR  read Kelvara.ini from DIR (default: the program's folder, else\n"
                "                  ../share/kelvara beside it)\n"
