@@ -10,9 +10,12 @@
 namespace kelvara {
 
 QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings) {
-    QStringList& log = window.ResultLog;
-    if (window.CopyHeaderPending)
-        window.CopyHeaderPending = false;
+    return CopyResultLines(window.ResultLog, window.CopyHeaderPending, headings);
+}
+
+QString CopyResultLines(QStringList& log, bool& copyHeaderPending, const ReportHeadings& headings) {
+    if (copyHeaderPending)
+        copyHeaderPending = false;
     else
         log.erase(log.begin(), log.begin() + std::min<qsizetype>(3, log.size()));
     log.insert(0, QStringLiteral("komentarz ") + headings.remarks);

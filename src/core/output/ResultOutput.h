@@ -21,6 +21,9 @@ struct ReportHeadings {
 // earlier copy from the same window) and returns the whole log as clipboard text: every line
 // followed by CR LF.
 QString CopyResultLog(CalculationWindow& window, const ReportHeadings& headings);
+// The same for any window's result log; copyHeaderPending is set while the log has no heading
+// lines of an earlier copy.
+QString CopyResultLines(QStringList& log, bool& copyHeaderPending, const ReportHeadings& headings);
 
 // A field of the result log that is a plain decimal number ("25", "-115.277", "0.0411") with
 // the given decimal mark in place of "."; any other field unchanged. The program itself always

@@ -46,6 +46,15 @@ const std::array<const char16_t*, SizingCriterionCount> CriterionLabels = {
     u"zabezpieczenie przed kondensacja", u"minimum wg warunkow technicznych",
     u"max temperatura powierzchni", u"max strata ciepla"};
 
+// The yearly figures' labels and units, in the order shown.
+const std::array<std::pair<QString, QString>, 5> FigureLabels = {{
+    {QStringLiteral("Straty ciepla na metr"), QStringLiteral("W/m")},
+    {QStringLiteral("Straty ciepla Q"), QStringLiteral("W")},
+    {QStringLiteral("energia w roku"), QStringLiteral("kWh")},
+    {QStringLiteral("koszty w roku"), QStringLiteral("€")},
+    {QStringLiteral("emisja CO2 w roku"), QStringLiteral("kg")},
+}};
+
 const QString Temperature = QStringLiteral("#########0.00");
 const QString Length = QStringLiteral("#########0.000");
 const QString ThicknessPattern = QStringLiteral("#########0.0");
@@ -107,17 +116,28 @@ QStringList PipeSizingWindow::ResultColumnLabels() {
     const QString size = QStringLiteral("Rozmiar izolacji");
     for (const char16_t* label : CriterionLabels)
         labels << Text(label) << size;
-    labels << QStringLiteral("decyduje") << QStringLiteral("grubosc izolacji") << size
-           << QStringLiteral("Straty ciepla na metr") << QStringLiteral("Straty ciepla Q")
-           << QStringLiteral("energia w roku") << QStringLiteral("koszty w roku")
-           << QStringLiteral("emisja CO2 w roku");
+    labels << QStringLiteral("decyduje") << QStringLiteral("grubosc izolacji") << size;
+    for (const auto& figure : FigureLabels)
+        labels << figure.first;
     return labels;
+}
+
+std::vector<SizingResultLine> PipeSizingWindow::PlaceholderLines() {
+    std::vector<SizingResultLine> lines;
+    const QString mm = QStringLiteral("mm");
+    for (const char16_t* label : CriterionLabels)
+        lines.push_back({Text(label), QString(), mm, QString(), true});
+    lines.push_back({QStringLiteral("decyduje:"), QString(), mm, QString(), true});
+    for (const auto& [label, unit] : FigureLabels)
+        lines.push_back({label, QString(), unit, QString(), false});
+    return lines;
 }
 
 void PipeSizingWindow::TntFormShow() {
     const bool coeffFromCalculator = session_.CoeffFromCalculator;
     PrintEnabled = false;
     ResultsStale = false;
+    CopyHeaderPending = true;
     ResultLines.clear();
     InputRows.clear();
     LastFault = {};
@@ -395,20 +415,20 @@ void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingR
     ResultLines.push_back(governing);
     lastThickness_ = r.unreachable ? 0.0f : r.thickness;
 
-    const auto figure = [&](const QString& label, const QString& unit, const QString& pattern,
-                            const Partial& value) {
-        const QString text = value ? FormatFloat(pattern, *value) : NotNeeded;
+    const std::array<std::pair<const QString*, Partial>, 5> figures = {{
+        {&Temperature, r.lossPerMetre},
+        {&Temperature, r.loss},
+        {&ThicknessPattern, r.yearlyEnergy},
+        {&Temperature, r.yearlyCost},
+        {&ThicknessPattern, r.yearlyCo2},
+    }};
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        const auto& [pattern, value] = figures[i];
+        const QString text = value ? FormatFloat(*pattern, *value) : NotNeeded;
         fields << text;
-        ResultLines.push_back({label, text, unit, QString(), false});
-    };
-    figure(QStringLiteral("Straty ciepla na metr"), QStringLiteral("W/m"), Temperature,
-           r.lossPerMetre);
-    figure(QStringLiteral("Straty ciepla Q"), QStringLiteral("W"), Temperature, r.loss);
-    figure(QStringLiteral("energia w roku"), QStringLiteral("kWh"), ThicknessPattern,
-           r.yearlyEnergy);
-    figure(QStringLiteral("koszty w roku"), QStringLiteral("€"), Temperature, r.yearlyCost);
-    figure(QStringLiteral("emisja CO2 w roku"), QStringLiteral("kg"), ThicknessPattern,
-           r.yearlyCo2);
+        ResultLines.push_back(
+            {FigureLabels[i].first, text, FigureLabels[i].second, QString(), false});
+    }
     ResultLog.append(fields.join(u'\t') + u'\t');
 }
 

@@ -66,6 +66,7 @@ public:
     QStringList ResultLog; // caption, column labels, then one line per calculation
     bool PrintEnabled = false;
     bool ResultsStale = false;
+    bool CopyHeaderPending = true; // the log has no heading lines of an earlier copy yet
     // The input row a refusal is about (choice: its list), -1 for none.
     struct Fault {
         int row = -1;
@@ -84,6 +85,8 @@ public:
 
     // The labels of the log's result columns, after the input rows' labels.
     static QStringList ResultColumnLabels();
+    // The lines shown before the first calculation: every line's label and unit, no values.
+    static std::vector<SizingResultLine> PlaceholderLines();
 
 private:
     void BuildRows();

@@ -76,16 +76,22 @@ void TPrintDecision::showEvent(QShowEvent* event) {
     Button2->setText(QStringLiteral("Anuluj"));
     // A report shows the inputs beside the results, so it is made only while they belong
     // together; the list of results can always be copied.
-    const bool stale = window_ && window_->ResultsStale();
-    RB1->setEnabled(!stale);
+    const bool printable = source_ && source_->print && !source_->stale;
+    const bool stale = !printable;
+    RB1->setEnabled(printable);
     (stale ? RB2 : RB1)->setChecked(true);
     QDialog::showEvent(event);
 }
 
 void TPrintDecision::Open(CalculationWindow& window) {
-    window_ = &window;
+    Open(Source{&window.ResultLog, &window.CopyHeaderPending, window.ResultsStale(),
+                [this, &window](const ReportHeadings& headings) { Print(window, headings); }});
+}
+
+void TPrintDecision::Open(const Source& source) {
+    source_ = source;
     exec();
-    window_ = nullptr;
+    source_.reset();
 }
 
 ReportHeadings TPrintDecision::Headings() const {
@@ -93,19 +99,19 @@ ReportHeadings TPrintDecision::Headings() const {
 }
 
 void TPrintDecision::Button1Click() {
-    if (!window_)
+    if (!source_)
         return;
     if (RB1->isChecked() && RB1->isEnabled()) {
         Button1->setEnabled(false);
-        Print(*window_, Headings());
+        source_->print(Headings());
         Button1->setEnabled(true);
     } else {
         // Unicode text, so that letters such as "ó" reach the spreadsheet as they are; beside
         // it a table whose numbers carry the user's decimal mark, which spreadsheets prefer
         // when they paste and read as numbers in any locale.
         auto* data = new QMimeData;
-        data->setText(CopyResultLog(*window_, Headings()));
-        data->setHtml(ResultLogHtml(window_->ResultLog));
+        data->setText(CopyResultLines(*source_->log, *source_->copyHeaderPending, Headings()));
+        data->setHtml(ResultLogHtml(*source_->log));
         QGuiApplication::clipboard()->setMimeData(data);
         prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Ok"));
     }

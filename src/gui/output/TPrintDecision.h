@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -25,6 +26,15 @@ public:
 
     // Shows the window modally for the open calculation.
     void Open(CalculationWindow& window);
+    // The same for another window's result list: copied as the calculation window's; printed
+    // by `print` (none: the list can only be copied), `stale` while the results are outdated.
+    struct Source {
+        QStringList* log = nullptr;
+        bool* copyHeaderPending = nullptr;
+        bool stale = false;
+        std::function<void(const ReportHeadings&)> print;
+    };
+    void Open(const Source& source);
     void Button1Click();
 
     ReportHeadings Headings() const;
@@ -36,7 +46,7 @@ protected:
 
 private:
     Prompts& prompts_;
-    CalculationWindow* window_ = nullptr;
+    std::optional<Source> source_;
     QLabel* TntLabel1;
     QGroupBox* TntRadioGroup1;
     QRadioButton* RB1;

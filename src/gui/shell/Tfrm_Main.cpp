@@ -13,6 +13,7 @@
 #include "windows/Tfrm_Info.h"
 
 #include "workspace/TPipeForm.h"
+#include "workspace/TPipeSizingForm.h"
 #include <QTimer>
 
 #include <QAction>
@@ -139,6 +140,8 @@ void Tfrm_Main::BuildControls() {
         makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_ThicknessofInsulation"), 5);
     Menu_Sheets_SurfaceTemperature =
         makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_SurfaceTemperature"), 7);
+    Menu_Sizing = makeAction(MainMenu1, QStringLiteral("Menu_Sizing"), -1);
+    connect(Menu_Sizing, &QAction::triggered, this, &Tfrm_Main::OpenSizing);
     Menu_Info = makeAction(MainMenu1, QStringLiteral("Menu_Info"), -1);
     Help1 = makeAction(MainMenu1, QStringLiteral("Help1"), -1);
     Menu_End = makeAction(MainMenu1, QStringLiteral("Menu_End"), -1);
@@ -205,6 +208,7 @@ void Tfrm_Main::FormShow() {
     Menu_End->setText(QStringLiteral("zamknij"));
     Menu_Pipes->setTitle(QStringLiteral("Rurociagi"));
     Menu_Sheets->setTitle(QStringLiteral("Plyty"));
+    Menu_Sizing->setText(QStringLiteral("Dobor izolacji"));
     Help1->setText(QStringLiteral("Pomoc"));
 
     if (SplashMilliseconds > 0)
@@ -228,6 +232,14 @@ void Tfrm_Main::FormShow() {
 void Tfrm_Main::OpenCalculation(int calculationType) {
     session_.CalculationType = calculationType;
     TPipeForm form(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision(), this);
+    form.OpenUrl = OpenUrl;
+    if (OnCalculationWindow)
+        OnCalculationWindow(form);
+    form.exec();
+}
+
+void Tfrm_Main::OpenSizing() {
+    TPipeSizingForm form(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision(), this);
     form.OpenUrl = OpenUrl;
     if (OnCalculationWindow)
         OnCalculationWindow(form);

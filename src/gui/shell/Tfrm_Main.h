@@ -35,6 +35,8 @@ public:
 
     // Sets the calculation type and opens a fresh calculation window, modally.
     void OpenCalculation(int calculationType);
+    // Opens a fresh insulation sizing window, modally.
+    void OpenSizing();
     // How long the splash stays when the window first shows; 0 shows none (tests).
     int SplashMilliseconds = 3000;
     QDialog* InfoWindow() const;
@@ -86,6 +88,7 @@ private:
     QAction* Menu_Sheets_HeatLoss = nullptr;
     QAction* Menu_Sheets_ThicknessofInsulation = nullptr;
     QAction* Menu_Sheets_SurfaceTemperature = nullptr;
+    QAction* Menu_Sizing = nullptr;
     QAction* Menu_Info = nullptr;
     QAction* Help1 = nullptr;
     QAction* Menu_End = nullptr;

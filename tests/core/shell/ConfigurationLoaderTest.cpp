@@ -53,7 +53,8 @@ TEST_F(LoadConfigurationTest, ShippedFileLoadsCompletely) {
     ASSERT_FALSE(Cat().MediumNames.isEmpty());
     EXPECT_EQ(Cat().MediumRecords.front().Density, 1000.0f);
     EXPECT_EQ(Cat().MediumRecords.front().SpecificHeat, 4180.0f);
-    EXPECT_EQ(Cat().HelpFileList.size(), 9);
+    EXPECT_EQ(Cat().HelpFileList.size(), 10);
+    EXPECT_TRUE(Cat().HelpFileList.last().endsWith(QStringLiteral("/dobor_izolacji.html")));
     EXPECT_TRUE(Cat().SalesAdress.contains(QStringLiteral("<CR>")));
     // The regulation's eleven rows: four by inner diameter, then the installation cases.
     ASSERT_EQ(Cat().RegulationNames.size(), 11);
