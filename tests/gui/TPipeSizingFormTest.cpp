@@ -1,0 +1,252 @@
+#include "workspace/TPipeSizingForm.h"
+
+#include "ModalAnswerer.h"
+#include "output/TPrintDecision.h"
+#include "shell/ConfigurationLoader.h"
+#include "shell/GuiPrompts.h"
+#include "shell/Session.h"
+#include "shell/Tfrm_Main.h"
+#include "shell/ToleranceTable.h"
+#include "windows/TF_Help.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kelvara;
+
+namespace {
+
+const QString DataDir = QStringLiteral(KELVARA_TEST_DATA_DIR);
+
+// The sizing window over the shipped catalogue and size table, shown offscreen.
+class SizingFormUi : public testing::Test {
+protected:
+    void SetUp() override {
+        GuiPrompts quiet;
+        LoadConfiguration(session, quiet, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
+        LoadPipeToleranceTable(session, quiet, DataDir);
+        prompts.SetDataDir(DataDir);
+        Open();
+    }
+    void Open() {
+        form = std::make_unique<TPipeSizingForm>(session, prompts, prompts.HelpWindow(),
+                                                 prompts.PrintDecision());
+        form->OpenUrl = [this](const QUrl& url) {
+            opened.append(url.toLocalFile());
+            return true;
+        };
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override {
+        if (form)
+            form->close();
+    }
+    template <typename T> T* Find(const QString& name) {
+        T* child = form->findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return child;
+    }
+    QLineEdit* Input(int i) { return Find<QLineEdit>(QStringLiteral("InputEdit%1").arg(i)); }
+    QComboBox* List(int i) { return Find<QComboBox>(QStringLiteral("MaterialList%1").arg(i)); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(QString::fromLatin1(name)); }
+    void TypeInto(QLineEdit* edit, const char* text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+    void Pick(QComboBox* list, int index) {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void FillHotPipe() {
+        TypeInto(Input(SizingAmbient), "20");
+        TypeInto(Input(SizingMedium), "70");
+        TypeInto(Input(SizingHumidity), "50");
+        TypeInto(Input(SizingOuterDiameter), "60.3");
+        TypeInto(Input(SizingInnerDiameter), "54.5");
+        Pick(List(SizingMaterial), int(session.Catalogue.MaterialNames.indexOf(
+                                       QStringLiteral("Welna mineralna (otuliny)"))));
+        TypeInto(Input(SizingH), "9");
+        Pick(List(SizingCase), 2);
+        TypeInto(Input(SizingMaxSurface), "25");
+        TypeInto(Input(SizingLength), "10");
+    }
+    QStringList ShownLines() const {
+        QStringList lines;
+        for (const auto& v : form->ResultViews())
+            if (v.label->isVisible())
+                lines << v.label->text() + u'|' + v.value->text() + u'|' + v.unit->text() + u'|' +
+                             (v.size->isVisible() ? v.size->text() : QString());
+        return lines;
+    }
+
+    Session session;
+    GuiPrompts prompts;
+    std::unique_ptr<TPipeSizingForm> form;
+    QStringList opened;
+};
+
+TEST_F(SizingFormUi, CalculatedByKeyboard) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Dobor izolacji"));
+    EXPECT_EQ(Find<QGroupBox>(QStringLiteral("GroupBox1"))->title(), QStringLiteral("Dane"));
+    EXPECT_FALSE(Button("Button3")->isEnabled());
+    FillHotPipe();
+    QTest::keyClick(Input(SizingLength), Qt::Key_Return);
+    EXPECT_EQ(ShownLines(),
+              (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
+                           "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
+                           "max temperatura powierzchni|29.7|mm|KV-32/60.3",
+                           "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
+                           "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
+                           "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
+                           "emisja CO2 w roku|366.8|kg|"}));
+    EXPECT_TRUE(Button("Button3")->isEnabled());
+    // A change leaves the results behind, painted cream.
+    TypeInto(Input(SizingLength), "11");
+    EXPECT_EQ(form->ResultViews()[0].value->palette().color(QPalette::Base), QColor(255, 251, 240));
+}
+
+TEST_F(SizingFormUi, RefusalFocusesTheFieldAtFault) {
+    FillHotPipe();
+    TypeInto(Input(SizingInnerDiameter), "61");
+    test::SeenMessage seen;
+    test::AnswerMessageBox(QMessageBox::Ok, &seen);
+    Button("Button1")->click();
+    EXPECT_EQ(seen.text, QStringLiteral("Wprowadz wlasciwe dane"));
+    EXPECT_EQ(form->focusWidget(), Input(SizingInnerDiameter));
+    EXPECT_EQ(Input(SizingInnerDiameter)->selectedText(), QStringLiteral("61"));
+    EXPECT_FALSE(Button("Button3")->isEnabled());
+}
+
+TEST_F(SizingFormUi, NamesTabOrderAndNothingClipped) {
+    FillHotPipe();
+    Button("Button1")->click();
+    // Every control a screen reader meets is named after its label.
+    for (int i = 0; i < SizingRowCount; ++i) {
+        auto* label = Find<QLabel>(QStringLiteral("InputLabel%1").arg(i));
+        QWidget* control = form->findChild<QLineEdit*>(QStringLiteral("InputEdit%1").arg(i));
+        if (!control)
+            control = List(i);
+        EXPECT_EQ(control->accessibleName(), label->text()) << i;
+        // The label ends before the row's controls and inside the box.
+        EXPECT_LE(label->geometry().right(), control->x()) << i;
+        EXPECT_LE(control->geometry().right(), control->parentWidget()->width()) << i;
+    }
+    for (const auto& v : form->ResultViews()) {
+        if (!v.label->isVisible())
+            continue;
+        EXPECT_EQ(v.value->accessibleName(), v.label->text());
+        EXPECT_LE(v.label->geometry().right(), v.value->x()) << v.label->text().toStdString();
+        EXPECT_LE(v.label->width(), v.label->sizeHint().width() + 1);
+        EXPECT_LE(v.unit->geometry().right(), v.size->x());
+        EXPECT_LE(v.size->geometry().right(), v.size->parentWidget()->width());
+        EXPECT_GE(v.size->width(), v.size->fontMetrics().horizontalAdvance(v.size->text()));
+    }
+    // Tab walks the inputs top to bottom, then the results, then the buttons.
+    Input(SizingAmbient)->setFocus();
+    QWidget* previous = Input(SizingAmbient);
+    QStringList order;
+    for (int step = 0; step < 60 && previous != Button("Button4"); ++step) {
+        QTest::keyClick(previous, Qt::Key_Tab);
+        QWidget* next = QApplication::focusWidget();
+        ASSERT_NE(next, previous);
+        const QPoint a = previous->mapTo(form.get(), QPoint(0, 0));
+        const QPoint b = next->mapTo(form.get(), QPoint(0, 0));
+        const bool sameBox = previous->parentWidget() == next->parentWidget();
+        if (sameBox && next->parentWidget() != Button("Button1")->parentWidget()) {
+            EXPECT_TRUE(b.y() > a.y() + 5 || (std::abs(b.y() - a.y()) <= 5 && b.x() > a.x()))
+                << previous->objectName().toStdString() << " -> "
+                << next->objectName().toStdString();
+        }
+        order << next->objectName();
+        previous = next;
+    }
+    EXPECT_EQ(previous, Button("Button4"));
+    EXPECT_EQ(order.first(), QStringLiteral("InputEdit1"));
+    EXPECT_TRUE(order.contains(QStringLiteral("ResultSize3")));
+}
+
+TEST_F(SizingFormUi, HelpOpensItsDocument) {
+    Button("Button2")->click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().endsWith(QStringLiteral("/HELP/dobor_izolacji.html")));
+}
+
+TEST_F(SizingFormUi, PrintCopiesTheResultList) {
+    FillHotPipe();
+    Button("Button1")->click();
+    test::AnswerNextModal([](QWidget* modal) {
+        auto* decision = qobject_cast<TPrintDecision*>(modal);
+        ASSERT_NE(decision, nullptr);
+        // No report for this window yet: only the list can be copied.
+        auto* print = decision->findChild<QRadioButton*>(QStringLiteral("RB1"));
+        auto* copy = decision->findChild<QRadioButton*>(QStringLiteral("RB2"));
+        EXPECT_FALSE(print->isEnabled());
+        EXPECT_TRUE(copy->isChecked());
+        test::AnswerMessageBox(QMessageBox::Ok, nullptr);
+        decision->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    Button("Button3")->click();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QStringList lines = data->text().split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines[3], QStringLiteral("Dobor izolacji"));
+    EXPECT_TRUE(lines[5].startsWith(QStringLiteral("20\t70\t50\t60.3\t54.5\t")));
+    EXPECT_TRUE(lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych\t68.5\t")));
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<td>patrz Pomoc</td>")));
+}
+
+TEST_F(SizingFormUi, InputsRememberedForTheNextOpening) {
+    FillHotPipe();
+    TypeInto(Input(SizingMargin), "2");
+    form->close();
+    Open();
+    EXPECT_EQ(Input(SizingInnerDiameter)->text(), QStringLiteral("54.500"));
+    EXPECT_EQ(Input(SizingMargin)->text(), QStringLiteral("2.00"));
+    EXPECT_EQ(Input(SizingMaxLoss)->text(), QString());
+    EXPECT_EQ(List(SizingCase)->currentIndex(), 2);
+}
+
+// The main menu gains the sizing after "Plyty"; the entries before it keep their places.
+TEST(SizingMenu, AfterPlytyOpensTheWindow) {
+    Session session;
+    GuiPrompts prompts;
+    Tfrm_Main window(session, prompts, DataDir);
+    window.SplashMilliseconds = 0;
+    prompts.SetParent(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles,
+              (QStringList{"Rurociagi", "Plyty", "Dobor izolacji", "Info", "Pomoc", "zamknij"}));
+    QString caption;
+    window.OnCalculationWindow = [&caption](QDialog& form) {
+        QTimer::singleShot(0, &form, [&form, &caption] {
+            caption = form.windowTitle();
+            form.reject();
+        });
+    };
+    window.findChild<QAction*>(QStringLiteral("Menu_Sizing"))->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Dobor izolacji"));
+    test::AnswerMessageBox(QMessageBox::Yes, nullptr);
+    window.close();
+}
+
+} // namespace
