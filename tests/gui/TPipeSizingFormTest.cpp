@@ -1,6 +1,7 @@
 #include "workspace/TPipeSizingForm.h"
 
 #include "ModalAnswerer.h"
+#include "UserInput.h"
 #include "output/TPrintDecision.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/GuiPrompts.h"
@@ -31,7 +32,7 @@ namespace {
 const QString DataDir = QStringLiteral(KELVARA_TEST_DATA_DIR);
 
 // The sizing window over the shipped catalogue and size table, shown offscreen.
-class SizingFormUi : public testing::Test {
+class SizingFormUi : public testing::Test, protected test::UserInput {
 protected:
     void SetUp() override {
         GuiPrompts quiet;
@@ -62,16 +63,6 @@ protected:
     QLineEdit* Input(int i) { return Find<QLineEdit>(QStringLiteral("InputEdit%1").arg(i)); }
     QComboBox* List(int i) { return Find<QComboBox>(QStringLiteral("MaterialList%1").arg(i)); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(QString::fromLatin1(name)); }
-    void TypeInto(QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
-    void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
     void FillHotPipe() {
         TypeInto(Input(SizingAmbient), "20");
         TypeInto(Input(SizingMedium), "70");
