@@ -145,6 +145,11 @@ class Keyboard:
     def type(self, text: str) -> None:
         self._run("type", "--delay", "15", text)
 
+    def click(self, box) -> None:
+        """A left click in the middle of a rectangle of the display, as a mouse user does."""
+        self._run("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2),
+                  "click", "1")
+
 
 def focus(acc, label: str) -> None:
     """Gives the control the keyboard focus and waits until it has it."""

@@ -9,7 +9,9 @@ the accessibility tree (AT-SPI) and the keyboard: it opens the pipe heat loss fr
 window, types a case, calculates, and compares the result fields with the batch tool's line for
 the same case; then it checks that the main window opens centred, that no value or label is cut
 off, that the h calculator keeps a typed emissivity when the air is switched, and that Esc does
-not close a calculation window. Every process it starts ends with it.
+not close a calculation window; last it opens "Dobor izolacji" from the main menu with the mouse,
+fills it by keyboard and compares the governing thickness and size with the batch tool's. Every
+process it starts ends with it.
 
 Exit status: 0 all checks passed, 1 a check failed, 77 skipped (a needed package is missing).
 """
@@ -191,6 +193,20 @@ RESULT_LABELS = ["sredni wspólczynnik przewodzenia ciepla lambda",
 # Cases in the order of the window's rows (the batch tool's column order).
 INSULATED_CASE = ["20", "70", "33.7", "30", "10", "Welna mineralna (otuliny)", "9", "0.45"]
 BARE_10_KM_CASE = ["20", "118", "100", "0", "10000", "Szklo piankowe", "9", "0.5"]
+
+SIZING_CAPTION = "Dobor izolacji"
+SIZING_LISTS = (MATERIAL_LABEL, "Rodzaj przewodu")
+# A hot pipe through a wall: the regulation's row 3 governs; empty limits are not used.
+SIZING_CASE = [("Temp otoczenia", "20"), ("Temp czynnika", "70"), ("wilgotnosc wzgledna", "50"),
+               ("Srednica zewnetrzna rury", "60.3"), ("Srednica wewnetrzna rury", "54.5"),
+               (MATERIAL_LABEL, "Welna mineralna (otuliny)"), (H_LABEL, "9"),
+               ("Rodzaj przewodu",
+                "Srednica wewnetrzna ponad 35 do 100 mm (grubosc rowna srednicy)"),
+               ("max temperatura powierzchni", "25"), ("max strata ciepla", ""),
+               ("zapas ponad punkt rosy", ""), ("Dlugosc rury", "10"),
+               ("czas pracy w roku", "5000"), ("Koszty kWh", "0.5"),
+               ("wskaznik emisji CO2", "0.7")]
+SIZING_GOVERNING = "decyduje: minimum wg warunkow technicznych"
 
 
 def inner(bin_dir):
@@ -394,6 +410,9 @@ class Session:
         self.check("a 10 km bare pipe: no value or label is cut off", self.nothing_cut_off,
                    window, BARE_10_KM_CASE)
         self.check("Esc does not close the calculation window", self.escape_keeps_window, window)
+        self.close_window(window, HEAT_LOSS_CAPTION)
+        self.check('"Dobor izolacji" from the menu gives the batch tool\'s governing size',
+                   self.sizing_from_menu)
         self.check("the program closes on request", self.close_program, window)
 
     def find_application(self):
@@ -624,6 +643,60 @@ class Session:
                      or drv.text_of(edit) == "0.51", "neither Esc nor the next key arrived")
         if HEAT_LOSS_CAPTION not in [w.name for w in self.windows()]:
             raise drv.Failure("Esc closed the calculation window (its results are gone)")
+
+    def close_window(self, window, caption):
+        drv = self.drv
+        self.dismiss_messages()
+        if caption in [w.name for w in self.windows()]:
+            drv.press(drv.find(window, "push button", "zamknij"), 'the button "zamknij"')
+            drv.wait_for(lambda: caption not in [w.name for w in self.windows()],
+                         f'"zamknij" does not close the window "{caption}"')
+
+    def sizing_from_menu(self):
+        drv = self.drv
+        item = drv.find(self.main, "menu item", SIZING_CAPTION)
+        if item is None:
+            raise drv.Failure(f'the main menu has no "{SIZING_CAPTION}"')
+        self.keyboard.click(drv.extents(item))
+        window = self.window(SIZING_CAPTION)
+        panel = self.panel(window, "Dane")
+        for label_text, value in SIZING_CASE:
+            if label_text in SIZING_LISTS:
+                self.choose(panel, label_text, value)
+            elif value:
+                self.type_into(panel, label_text, value)
+        drv.press(drv.find(window, "push button", "Oblicz"), 'the button "Oblicz"')
+        results = self.panel(window, "Wyniki")
+
+        def governing():
+            boxes = self.messages()
+            if boxes:
+                raise drv.Failure(f'"Oblicz" answers with "{self.message_text(boxes[0])}"')
+            return drv.find(results, "text", SIZING_GOVERNING)
+
+        thickness = drv.wait_for(governing, f'"Oblicz" shows no "{SIZING_GOVERNING}"')
+        size = drv.find(results, "text", "Rozmiar izolacji: " + SIZING_GOVERNING)
+        if size is None:
+            raise drv.Failure("the governing line has no size field named after it")
+        tool = os.path.join(self.bin_dir, "kelvara-cli")
+        run = subprocess.run([tool, "pipe-sizing"],
+                             input="\t".join(v for _, v in SIZING_CASE) + "\n",
+                             capture_output=True, text=True, timeout=30)
+        fields = run.stdout.rstrip("\n").split("\t")
+        if run.returncode != 0 or len(fields) < 27:
+            raise drv.Failure(f"the batch tool refuses the sizing case: {run.stdout.strip()} "
+                              f"{run.stderr.strip()}")
+        shown = [drv.text_of(thickness), drv.text_of(size)]
+        expected = fields[len(SIZING_CASE) + 9:len(SIZING_CASE) + 11]
+        if shown != expected:
+            raise drv.Failure(f"the governing thickness and size read {shown}, the batch tool "
+                              f"gives {expected}")
+        problems = []
+        for title in ("Dane", "Wyniki", "sprawdz"):
+            problems += self.cut_off_in(self.panel(window, title))
+        self.close_window(window, SIZING_CAPTION)
+        if problems:
+            raise drv.Failure("\n".join(problems))
 
     def close_program(self, window):
         drv = self.drv
