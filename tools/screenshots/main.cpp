@@ -11,6 +11,7 @@
 #include "windows/TSplash.h"
 #include "workspace/CoefficientCalculator.h"
 #include "workspace/TPipeForm.h"
+#include "workspace/TPipeSizingForm.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,6 +84,24 @@ int main(int argc, char** argv) {
             window.show();
             Save(window, out, QStringLiteral("h-calculator"));
         }
+        form.close();
+    }
+    {
+        // A hot pipe through a wall, with a surface-temperature limit.
+        TPipeSizingForm form(session, prompts, prompts.HelpWindow(), prompts.PrintDecision());
+        form.show();
+        PipeSizingWindow& model = form.Model();
+        const std::vector<QString> values = {"20", "70", "50", "60.3", "54.5", "3",    "9",  "2",
+                                             "25", "",   "",   "10",   "5000", "0.45", "0.7"};
+        for (int i = 0; i < int(values.size()); ++i) {
+            TParaLine& row = model.Input(i);
+            if (row.ParaLineMaterialAvailable())
+                row.ChooseMaterial(values[std::size_t(i)].toInt());
+            else
+                row.SetParaLineEditText(values[std::size_t(i)]);
+        }
+        form.Button1Click();
+        Save(form, out, QStringLiteral("sizing"));
         form.close();
     }
     TThermal_Cond conductivity(prompts, session.Catalogue.FontName);

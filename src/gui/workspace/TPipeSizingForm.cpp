@@ -7,6 +7,8 @@
 #include "windows/HelpDocuments.h"
 #include "windows/TF_Help.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
@@ -24,15 +26,15 @@ constexpr int Bevel = 2;
 constexpr int WindowWidth = 632;
 constexpr int InputHeight = 440;
 constexpr int ResultHeight = 300;
-constexpr int ResultWidth = 480;
+constexpr int ResultWidth = 500;
 // Criteria, the governing line and five yearly figures.
 constexpr int ResultLineCount = 10;
 constexpr int SizingHelpIndex = 9;
 
 // The result columns: label, value, unit, size.
-constexpr int ValueLeft = 236, ValueWidth = 86;
-constexpr int UnitLeft = 326;
-constexpr int SizeLeft = 364, SizeWidth = 106;
+constexpr int ValueLeft = 290, ValueWidth = 80;
+constexpr int UnitLeft = 374;
+constexpr int SizeLeft = 408, SizeWidth = 86;
 
 const QColor White(255, 255, 255);
 
@@ -191,6 +193,15 @@ void TPipeSizingForm::TntFormShow() {
         view.size->setGeometry(SizeLeft, top, SizeWidth, RowLayout::RowHeight - 2);
         view.size->setReadOnly(true);
         resultViews_.push_back(view);
+    }
+    // The installation cases are long: the open list shows each one whole.
+    if (QComboBox* cases = rowViews_[SizingCase]->List) {
+        int widest = 0;
+        for (const QString& name : session_.Catalogue.RegulationNames)
+            widest = std::max(widest, cases->fontMetrics().horizontalAdvance(name));
+        cases->view()->setMinimumWidth(widest + 24);
+        cases->setToolTip(cases->currentText());
+        connect(cases, &QComboBox::currentTextChanged, cases, &QWidget::setToolTip);
     }
     model_.OnResultsChanged = [this] { ShowResults(); };
     ShowResults();
