@@ -153,11 +153,4 @@ float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thick
     return bare;
 }
 
-float LinearTransmittance(float d, float s, float lambda, float h) {
-    const long double outer = 2.0L * s + d;
-    float r = fp::Store(fp::Div(fp::Ln(fp::Div(outer, d)), TwoPi * lambda));
-    r = fp::Store(fp::Div(1.0L, outer * (static_cast<long double>(h) * Pi)) + r);
-    return fp::Store(fp::Div(1.0L, r));
-}
-
 } // namespace kelvara::common

@@ -83,9 +83,6 @@ void AutomaticCoefficient(CalculationWindow& w, int hRow, float thickness, float
 // decimals; SurfaceCoeff gets h back and the calculator flag its earlier state.
 float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thickness, float h);
 
-// Heat transfer per metre of an insulated pipe (outer diameter d, insulation s, both m).
-float LinearTransmittance(float d, float s, float lambda, float h);
-
 inline const QString NotNeeded = QStringLiteral("-/-");
 
 } // namespace common
