@@ -1,7 +1,8 @@
 #include "CoefficientCalculator.h"
 
 #include "CalculationWindow.h"
-#include "engine/Physics.h"
+#include "engine/SurfaceCoefficientCalc.h"
+#include "engine/Units.h"
 #include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -178,143 +179,84 @@ void CoefficientCalculator::Button2Click() {
 }
 
 CoefficientCalculator::Outcome CoefficientCalculator::InsidePipeCoefficient() {
-    return Compute(Case::InsidePipe);
+    return Compute(CoefficientPlace::InsidePipe);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::OutsidePipeCoefficient() {
-    return Compute(Case::OutsidePipe);
+    return Compute(CoefficientPlace::OutsidePipe);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::InsideSheetCoefficient() {
-    return Compute(Case::InsideSheet);
+    return Compute(CoefficientPlace::InsideSheet);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::OutsideSheetCoefficient() {
-    return Compute(Case::OutsideSheet);
+    return Compute(CoefficientPlace::OutsideSheet);
 }
 
-CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
+CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c) {
     Session& session = window_.GetSession();
     Prompts& prompts = window_.GetPrompts();
     const int type = window_.CalculationType();
     const InputRowsOfType& rows = CalculatorInputs[std::size_t(type)];
-    const bool sheet = c == Case::InsideSheet || c == Case::OutsideSheet;
-    const bool condensation = type == 0 || type == 5;
-    int mode = 0;
-    switch (c) {
-    case Case::InsidePipe:
-        mode = Settings.horizontal ? FreeHorizontal : FreeVertical;
-        break;
-    case Case::OutsidePipe:
-        mode = ForcedPipe;
-        break;
-    case Case::InsideSheet:
-        mode = FreeVertical;
-        break;
-    case Case::OutsideSheet:
-        mode = ForcedFlat;
-        break;
-    }
-
-    float ta = 0, tm = 0, diameter = 0, thickness = 0, humidity = 0, emissivity = 0, wind = 0,
-          dimension = 0;
-    const int material = window_.Input(rows.material).MaterialIndex();
+    CoefficientInput in;
+    in.place = c;
+    const bool sheet = IsSheetPlace(in.place);
+    in.orientation = Settings.horizontal ? PipeOrientation::Horizontal : PipeOrientation::Vertical;
+    in.condensation = type == 0 || type == 5;
+    in.materialIndex = window_.Input(rows.material).MaterialIndex();
+    in.rememberedHumidity = session.Remembered.RelativeHumidity;
     try {
         // Every row the computation needs is read before anything is judged, so a row that is
         // not a number is reported as such whatever the other rows hold.
-        ta = RowNumber(window_, rows.ambient);
-        tm = RowNumber(window_, rows.medium);
+        in.ambientTemp = RowNumber(window_, rows.ambient);
+        in.mediumTemp = RowNumber(window_, rows.medium);
         if (!sheet)
-            diameter = RowNumber(window_, rows.diameter, 0.001L);
-        thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, 0.001L)
-                                        : session.Remembered.InsulationThickness;
+            in.pipeDiameter = RowNumber(window_, rows.diameter, MetresPerMillimetre);
+        in.thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, MetresPerMillimetre)
+                                           : session.Remembered.InsulationThickness;
         if (rows.humidity >= 0)
-            humidity = RowNumber(window_, rows.humidity);
-        if (condensation && ta < tm) {
+            in.relativeHumidity = RowNumber(window_, rows.humidity);
+        if (in.condensation && in.ambientTemp < in.mediumTemp) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
         }
         long double typed = 0;
-        if (c == Case::InsidePipe && !TryTextToFloat(Settings.emissivityText, typed))
-            emissivity = session.Remembered.Emissivity;
+        if (c == CoefficientPlace::InsidePipe && !TryTextToFloat(Settings.emissivityText, typed))
+            in.emissivity = session.Remembered.Emissivity;
         else
-            emissivity = Store(TextToFloat(Settings.emissivityText));
+            in.emissivity = Store(TextToFloat(Settings.emissivityText));
         if (Settings.outdoor)
-            wind = Store(TextToFloat(Settings.windText));
-        if (emissivity < 0 || emissivity > 1 || thickness < 0 || thickness > 0.5L ||
-            (Settings.outdoor && wind > 10)) {
+            in.windSpeed = Store(TextToFloat(Settings.windText));
+        if (!CoefficientInputsInRange(in)) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
         }
         if (sheet) {
             session.Remembered.SheetDimension = Store(TextToFloat(Settings.sheetDimensionText));
-            dimension = session.Remembered.SheetDimension;
+            in.dimension = session.Remembered.SheetDimension;
         } else {
-            dimension = Store(diameter + 2.0L * thickness);
+            in.dimension = Store(in.pipeDiameter + 2.0L * in.thickness);
         }
     } catch (const AppError& error) {
         switch (c) {
-        case Case::InsidePipe:
+        case CoefficientPlace::InsidePipe:
             prompts.ShowMessage(MessageKind::Error, NoH + error.Message());
             return Outcome::StayOpen;
-        case Case::InsideSheet:
-        case Case::OutsideSheet:
+        case CoefficientPlace::InsideSheet:
+        case CoefficientPlace::OutsideSheet:
             prompts.ShowMessage(MessageKind::Plain, NoH + error.Message());
             return Outcome::Closed;
-        case Case::OutsidePipe:
+        case CoefficientPlace::OutsidePipe:
             return Outcome::Closed;
         }
     }
 
     // From here on a failure ends the computation without a message.
-    try {
-        float surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
-        float h = 0;
-        auto iterate = [&] {
-            const float outer = sheet ? 0.0f : Store(diameter + 2.0L * thickness);
-            for (int step = 0; step < 21; ++step) {
-                const float k = sheet ? LayerConductance(session, tm, surface, thickness, 0,
-                                                         material, FlatLayer)
-                                      : LayerConductance(session, tm, surface, diameter, outer,
-                                                         material, PipeLayer);
-                h = SurfaceCoefficient(surface, ta, emissivity, dimension, wind, mode);
-                const float next = sheet ? SurfaceTemperature(tm, ta, k, h, 0, FlatLayer)
-                                         : SurfaceTemperature(tm, ta, k, h, outer, PipeLayer);
-                // A step that leaves the surface temperature as it was has reached the fixed
-                // point: every further step would compute the same h and surface again.
-                if (next == surface)
-                    break;
-                surface = next;
-            }
-        };
-        iterate();
-        if (condensation) {
-            float dew = DewPoint(ta, humidity);
-            if (dew >= tm) {
-                for (int round = 0; round < 10; ++round) {
-                    dew = DewPoint(ta, humidity);
-                    thickness =
-                        sheet ? RequiredThickness(session, tm, ta, 0, h, dew, material, FlatLayer)
-                              : RequiredThickness(session, tm, ta, diameter, h, dew, material,
-                                                  PipeLayer);
-                    if (!sheet)
-                        dimension = Store(diameter + 2.0L * thickness);
-                    surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
-                    iterate();
-                }
-            } else {
-                const float dewRemembered = DewPoint(ta, session.Remembered.RelativeHumidity);
-                const long double mean =
-                    (static_cast<long double>(ta) + dewRemembered) * 0.5L + 273.15L;
-                h = Store(2.268e-7L * emissivity * mean * mean * mean +
-                          1.74L *
-                              fp::Pow(static_cast<long double>(ta) - dewRemembered, 1.0L / 3.0L));
-            }
-        }
-        session.Remembered.SurfaceCoeff = h;
+    if (const auto result = ComputeSurfaceCoefficient(session, in)) {
+        session.Remembered.SurfaceCoeff = result->h;
         if (session.Catalogue.ShowSurfaceTemp)
             prompts.ShowMessage(MessageKind::Plain,
                                 QStringLiteral("Temperatura powierzchni: ") +
-                                    FormatFloat(QStringLiteral("#0.0"), surface) +
+                                    FormatFloat(QStringLiteral("#0.0"), result->surfaceTemp) +
                                     QStringLiteral("°C"));
-    } catch (const AppError&) {
     }
     return Outcome::Closed;
 }
