@@ -175,7 +175,7 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
     for (const RowSpec& row : info.results)
         resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
     // The freezing calculation prints its series after the log line.
-    const int seriesCount = type == 4 ? int(FreezingSeries().size()) : 0;
+    const int seriesCount = info.HasFreezingSeries() ? int(FreezingSeries().size()) : 0;
     const QString& caption = setup.caption;
     const QString& header = setup.header;
 

@@ -121,7 +121,7 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
         const int top = 406 + 25 * k;
         lastTop = std::max(lastTop, top);
         add(B::Data, 20, top, A::Left, 14, row->ParaLineLabelText());
-        if (window.CalculationType() == 4 && row->AlternativesAvailable()) {
+        if (window.TypeInfo().HasFreezingSeries() && row->AlternativesAvailable()) {
             // The freezing series: one line per thickness, the first beside the label.
             const QStringList entries = row->Alternatives();
             for (int e = 0; e < entries.size(); ++e) {

@@ -125,7 +125,7 @@ bool CalculationWindow::Button1Click() {
     LastFault = {};
     try {
         const CalculationTypeSpec& info = TypeInfo();
-        const bool freezing = calculationType_ == 4;
+        const bool freezing = info.HasFreezingSeries();
         if (freezing)
             Result(0).SetParaLineEditText(QString());
         if (!RunCalculation())
@@ -254,12 +254,10 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
                 dependent.ParaLineLabelText() == QString::fromUtf16(label))
                 dependent.SetParaLineEditText(FormatFloat(pattern, value));
         };
-        if (calculationType_ == 3 || calculationType_ == 4)
-            fill(1, u"Cieplo wlasciwe", medium.SpecificHeat);
-        if (calculationType_ == 4) {
-            fill(2, u"Temperatura zamarzania czynnika", medium.FreezingTemp);
-            fill(3, u"Entalpia", medium.LatentHeat);
-        }
+        // Only the rows that follow the medium row in its types take its properties.
+        fill(1, u"Cieplo wlasciwe", medium.SpecificHeat);
+        fill(2, u"Temperatura zamarzania czynnika", medium.FreezingTemp);
+        fill(3, u"Entalpia", medium.LatentHeat);
     } catch (const AppError& error) {
         prompts_.ShowMessage(MessageKind::Error,
                              QStringLiteral("niewlasciwe parametry czynnika") + error.Message());

@@ -8,29 +8,12 @@
 #include "shell/Prompts.h"
 #include "shell/Session.h"
 
-#include <array>
 
 namespace kelvara {
 
 using fp::Store;
 
 namespace {
-
-// Rows the calculator reads, per calculation type; -1: none (the thickness then comes from
-// the remembered InsulationThickness).
-struct InputRowsOfType {
-    int ambient, medium, diameter, thickness, material, humidity;
-};
-constexpr std::array<InputRowsOfType, 8> CalculatorInputs = {{
-    {0, 1, 2, -1, 3, 5},
-    {0, 1, 2, 3, 4, -1},
-    {0, 1, 2, 3, 5, -1},
-    {0, 1, 5, 6, 8, -1},
-    {0, 1, 7, 8, 9, -1},
-    {0, 1, -1, -1, 2, 4},
-    {0, 1, -1, 2, 4, -1},
-    {0, 1, -1, 2, 3, -1},
-}};
 
 const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
 const QString NoH =
@@ -43,7 +26,7 @@ float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
 } // namespace
 
 bool CoefficientCalculator::IsSheet() const {
-    return window_.CalculationType() > 4;
+    return window_.TypeInfo().IsSheet();
 }
 
 void CoefficientCalculator::TntFormShow() {
@@ -194,26 +177,27 @@ CoefficientCalculator::Outcome CoefficientCalculator::OutsideSheetCoefficient() 
 CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c) {
     Session& session = window_.GetSession();
     Prompts& prompts = window_.GetPrompts();
-    const int type = window_.CalculationType();
-    const InputRowsOfType& rows = CalculatorInputs[std::size_t(type)];
+    // The rows it reads; without a thickness row the remembered thickness stands in.
+    const CalculationTypeSpec& rows = window_.TypeInfo();
     CoefficientInput in;
     in.place = c;
     const bool sheet = IsSheetPlace(in.place);
     in.orientation = Settings.horizontal ? PipeOrientation::Horizontal : PipeOrientation::Vertical;
-    in.condensation = type == 0 || type == 5;
-    in.materialIndex = window_.Input(rows.material).MaterialIndex();
+    in.condensation = rows.IsCondensation();
+    in.materialIndex = window_.Input(rows.materialRow).MaterialIndex();
     in.rememberedHumidity = session.Remembered.RelativeHumidity;
     try {
         // Every row the computation needs is read before anything is judged, so a row that is
         // not a number is reported as such whatever the other rows hold.
-        in.ambientTemp = RowNumber(window_, rows.ambient);
-        in.mediumTemp = RowNumber(window_, rows.medium);
+        in.ambientTemp = RowNumber(window_, rows.ambientRow);
+        in.mediumTemp = RowNumber(window_, rows.mediumTempRow);
         if (!sheet)
-            in.pipeDiameter = RowNumber(window_, rows.diameter, MetresPerMillimetre);
-        in.thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, MetresPerMillimetre)
-                                           : session.Remembered.InsulationThickness;
-        if (rows.humidity >= 0)
-            in.relativeHumidity = RowNumber(window_, rows.humidity);
+            in.pipeDiameter = RowNumber(window_, rows.diameterRow, MetresPerMillimetre);
+        in.thickness = rows.thicknessRow >= 0
+                           ? RowNumber(window_, rows.thicknessRow, MetresPerMillimetre)
+                           : session.Remembered.InsulationThickness;
+        if (rows.humidityRow >= 0)
+            in.relativeHumidity = RowNumber(window_, rows.humidityRow);
         if (in.condensation && in.ambientTemp < in.mediumTemp) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
