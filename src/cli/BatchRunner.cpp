@@ -2,6 +2,7 @@
 
 #include "output/ResultOutput.h"
 #include "shell/ConfigurationLoader.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
@@ -58,7 +59,7 @@ void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
                 if (TryTextToFloat(number, lambda) && std::fabs(lambda) <= FLT_MAX)
                     prompts.userLambda = static_cast<float>(lambda);
                 else
-                    AppendLineMessage(err, lineNumber, QStringLiteral("Wprowadz wlasciwe dane"));
+                    AppendLineMessage(err, lineNumber, messages::WrongData);
             }
             row.ChooseMaterial(int(catalogue.MaterialNames.size()) - 1);
             return;

@@ -31,12 +31,12 @@ bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient
     const Session& s = w.GetSession();
     const float maxTemp = MaterialMaxTemp(s, material);
     if (maxTemp < ambient || maxTemp < medium) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHot);
         return false;
     }
     const float minTemp = MaterialMinTemp(s, material);
     if (minTemp > ambient || minTemp > medium)
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooCold);
     return true;
 }
 
@@ -60,11 +60,11 @@ bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
                   std::initializer_list<std::pair<InputField, int>> rows) {
     for (Warning warning : warnings)
         if (warning == Warning::MaterialTooCold)
-            w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
+            w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooCold);
     if (!refusal)
         return true;
     if (refusal->check == RefusalCheck::MaterialTooHot) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHot);
         return false;
     }
     for (const auto& [field, row] : rows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Checks.h"
+#include "shell/Messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,12 +15,7 @@ class CalculationWindow;
 // the result-log line.
 namespace common {
 
-inline const QString NoMaterial = QStringLiteral("Przed obliczeniami prosze podac typ materialu.");
-inline const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
-inline const QString MaterialTooHotText = QStringLiteral(
-    "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane");
-inline const QString MaterialTooColdText =
-    QStringLiteral("Temperatura medium jest za niska dla wybranego materialu ");
+using namespace messages;
 
 // The selected material of a row, or -1 after telling the user to choose one.
 int MaterialOrRefuse(CalculationWindow& w, int materialRow);

@@ -4,10 +4,10 @@
 #include "engine/SurfaceCoefficientCalc.h"
 #include "engine/Units.h"
 #include "shell/FloatingPoint.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-
 
 namespace kelvara {
 
@@ -15,9 +15,7 @@ using fp::Store;
 
 namespace {
 
-const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
-const QString NoH =
-    QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ");
+using messages::WrongData;
 
 float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
     return Store(TextToFloat(w.Input(row).ParaLineEditText()) * scale);
@@ -93,11 +91,9 @@ CoefficientCalculator::Outcome CoefficientCalculator::TntComboBox1Change(int ind
     if (index < 0 || std::size_t(index) >= emissivities.size())
         failure = QStringLiteral("List index out of bounds (%1)").arg(index);
     else if (emissivities[std::size_t(index)] == 0.0f)
-        failure = QStringLiteral("wartosc e = zero!");
+        failure = messages::ZeroEmissivity;
     if (!failure.isEmpty()) {
-        window_.GetPrompts().ShowMessage(
-            MessageKind::Error,
-            QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ") + failure);
+        window_.GetPrompts().ShowMessage(MessageKind::Error, messages::NoCladding + failure);
         Settings.emissivityText = FormatFloat(QStringLiteral("#0.00"), s.Remembered.Emissivity);
         return Outcome::Closed;
     }
@@ -137,10 +133,7 @@ CoefficientCalculator::Outcome CoefficientCalculator::Button1Click() {
         if (IsSheet() && Settings.sheetDimensionVisible &&
             !(TryTextToFloat(Settings.sheetDimensionText, dimension) && dimension > 0)) {
             refused_ = Field::SheetDimension;
-            prompts.ShowMessage(
-                MessageKind::Plain,
-                QStringLiteral(
-                    "nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!"));
+            prompts.ShowMessage(MessageKind::Plain, messages::NoSheetDimension);
             s.Remembered.SurfaceCoeff = 0;
             return Outcome::StayOpen;
         }
@@ -222,11 +215,11 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c
     } catch (const AppError& error) {
         switch (c) {
         case CoefficientPlace::InsidePipe:
-            prompts.ShowMessage(MessageKind::Error, NoH + error.Message());
+            prompts.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
             return Outcome::StayOpen;
         case CoefficientPlace::InsideSheet:
         case CoefficientPlace::OutsideSheet:
-            prompts.ShowMessage(MessageKind::Plain, NoH + error.Message());
+            prompts.ShowMessage(MessageKind::Plain, messages::NoCoefficient + error.Message());
             return Outcome::Closed;
         case CoefficientPlace::OutsidePipe:
             return Outcome::Closed;
@@ -238,7 +231,7 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c
         session.Remembered.SurfaceCoeff = result->h;
         if (session.Catalogue.ShowSurfaceTemp)
             prompts.ShowMessage(MessageKind::Plain,
-                                QStringLiteral("Temperatura powierzchni: ") +
+                                messages::SurfaceTemperature +
                                     FormatFloat(QStringLiteral("#0.0"), result->surfaceTemp) +
                                     QStringLiteral("°C"));
     }

@@ -28,9 +28,7 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
     const int unit = w.Input(Flow).FlowRateIndex();
     if (unit < 0) {
         w.LastFault = {Flow, true};
-        w.GetPrompts().ShowMessage(
-            MessageKind::Plain,
-            QStringLiteral("prosze wybrac jednostke przeplywu przed obliczeniami"));
+        w.GetPrompts().ShowMessage(MessageKind::Plain, NoFlowUnit);
         return false;
     }
     TemperatureDropInput in;

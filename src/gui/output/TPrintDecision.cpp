@@ -3,6 +3,7 @@
 #include "Tf_Print.h"
 #include "shell/EmptyCaption.h"
 #include "shell/Look.h"
+#include "shell/Messages.h"
 #include "shell/Prompts.h"
 #include "workspace/CalculationWindow.h"
 
@@ -107,7 +108,7 @@ void TPrintDecision::Button1Click() {
         data->setText(CopyResultLog(*window_, Headings()));
         data->setHtml(ResultLogHtml(window_->ResultLog));
         QGuiApplication::clipboard()->setMimeData(data);
-        prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Ok"));
+        prompts_.ShowMessage(MessageKind::Plain, messages::Copied);
     }
     accept();
 }

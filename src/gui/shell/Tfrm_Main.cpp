@@ -12,6 +12,7 @@
 #include "windows/TSplash.h"
 #include "windows/Tfrm_Info.h"
 
+#include "shell/Messages.h"
 #include "workspace/TPipeForm.h"
 #include <QTimer>
 
@@ -251,7 +252,7 @@ void Tfrm_Main::Help1Click() {
     if (!OpenHelpFile(session_.Catalogue, 8, OpenUrl, [this](const QString& path) {
             return prompts_.HelpWindow().ShowHelpDocument(path);
         }))
-        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("no help available!"));
+        prompts_.ShowMessage(MessageKind::Error, messages::NoHelp);
 }
 
 void Tfrm_Main::Image1Click() {
@@ -259,7 +260,7 @@ void Tfrm_Main::Image1Click() {
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
-    if (!prompts_.AskYesNo(ProgramName, QStringLiteral("Are you sure to close the program?"))) {
+    if (!prompts_.AskYesNo(ProgramName, messages::ConfirmClose)) {
         event->ignore();
         return;
     }

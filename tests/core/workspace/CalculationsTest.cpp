@@ -1,6 +1,7 @@
 #include "workspace/Calculations.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
+#include "shell/Messages.h"
 #include "shell/ToleranceTable.h"
 
 using namespace kelvara;
@@ -143,7 +144,7 @@ struct RefusalCase {
     const char* name;
     int type;
     std::vector<const char*> inputs;
-    const char* message;
+    QString message;
 };
 
 class Refusals : public test::StrictWindowFixture,
@@ -161,7 +162,7 @@ TEST_P(Refusals, StopWithTheirMessageAndChangeNothing) {
     EXPECT_EQ(session.Remembered.InsulationThickness, thickness);
 }
 
-const char* const Wrong = "Wprowadz wlasciwe dane";
+const QString& Wrong = messages::WrongData;
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, Refusals,
@@ -169,22 +170,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"DropNoMaterialFirst",
                     3,
                     {"", "", "", "", "", "", "", "", "", ""},
-                    "Przed obliczeniami prosze podac typ materialu."},
+                    messages::NoMaterial},
         RefusalCase{"DropNoUnit",
                     3,
                     {"", "", "", "", "0.2 none", "", "", "", "Kauczuk", ""},
-                    "prosze wybrac jednostke przeplywu przed obliczeniami"},
+                    messages::NoFlowUnit},
         RefusalCase{"DropFlowTooSmall",
                     3,
                     {"", "", "", "", "0.0009 l/s", "", "", "", "Kauczuk", ""},
                     Wrong},
         RefusalCase{
             "DropFlowTooLarge", 3, {"", "", "", "", "3300 ft/s", "", "", "", "Kauczuk", ""}, Wrong},
-        RefusalCase{
-            "DropHotMedium",
-            3,
-            {"20", "120", "", "", "", "", "", "", "Kauczuk", ""},
-            "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"},
+        RefusalCase{"DropHotMedium",
+                    3,
+                    {"20", "120", "", "", "", "", "", "", "Kauczuk", ""},
+                    messages::MaterialTooHot},
         RefusalCase{
             "DropHAbove50", 3, {"20", "80", "", "", "", "", "", "", "Kauczuk", "50.1"}, Wrong},
         RefusalCase{"FreezingShareAbove100",
@@ -240,7 +240,7 @@ TEST_F(FreezingSeries_, LowerLimitWarningShowsOnce) {
     Open(4);
     Type({"-10", "-5", "1000", "4180", "0", "335", "20", "25.4", "10"});
     window->Input(9).ChooseMaterial(1); // from 0 °C
-    prompts.Expect("Temperatura medium jest za niska dla wybranego materialu ");
+    prompts.Expect(messages::MaterialTooCold);
     ASSERT_TRUE(window->Button1Click());
 }
 
@@ -256,7 +256,7 @@ TEST_F(FreezingSeries_, CondensationRemembersTheThickness) {
                 window->Result(1).ParaLineEditText().toDouble(), 0.001);
     // Without a table the size says so and the calculation still completes.
     session.PipeToleranceTable.reset();
-    prompts.Expect("Nie mozna ocenic tabeli tolerancji! Error: Pipes Tolerance table not open!",
+    prompts.Expect(messages::ToleranceNotReadable + messages::PipesTableNotOpen,
                    MessageKind::Error);
     ASSERT_TRUE(window->Button1Click());
     EXPECT_EQ(window->Result(2).ParaLineEditText(), QStringLiteral("Error!"));

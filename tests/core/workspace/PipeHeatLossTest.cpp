@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "engine/Physics.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "workspace/CoefficientCalculator.h"
 
@@ -105,7 +106,7 @@ struct Refusal {
     const char *ta, *tm, *d, *s, *l;
     int material;
     const char *h, *price;
-    const char* message;
+    QStringList messages; // a warning before the refusal comes first
 };
 
 class PipeHeatLossRefuses : public PipeHeatLossTest, public testing::WithParamInterface<Refusal> {};
@@ -114,9 +115,8 @@ TEST_P(PipeHeatLossRefuses, WithItsMessage) {
     const Refusal& r = GetParam();
     Enter(r.ta, r.tm, r.d, r.s, r.l, r.material, r.h, r.price);
     const QStringList before = Results();
-    const bool fault = QByteArray(r.message).startsWith("blad");
-    // A warning shown before the refusal comes first, separated by "|".
-    for (const QString& text : QString::fromUtf8(r.message).split(u'|'))
+    const bool fault = r.messages.last().startsWith(messages::CalculationError);
+    for (const QString& text : r.messages)
         prompts.Expect(text, fault ? MessageKind::Error : MessageKind::Plain);
     EXPECT_FALSE(window->Button1Click());
     EXPECT_TRUE(prompts.AllShown());
@@ -127,19 +127,34 @@ TEST_P(PipeHeatLossRefuses, WithItsMessage) {
     }
 }
 
-const char* WrongData = "Wprowadz wlasciwe dane";
+const QStringList WrongData = {messages::WrongData};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PipeHeatLossRefuses,
     testing::Values(
-        Refusal{"NoMaterial", "25", "-5", "25.4", "20", "1", -1, "9", "0.5",
-                "Przed obliczeniami prosze podac typ materialu."},
         Refusal{
-            "TooHotForMaterial", "25", "120", "25.4", "20", "1", 0, "9", "0.5",
-            "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"},
+            "NoMaterial", "25", "-5", "25.4", "20", "1", -1, "9", "0.5", {messages::NoMaterial}},
+        Refusal{"TooHotForMaterial",
+                "25",
+                "120",
+                "25.4",
+                "20",
+                "1",
+                0,
+                "9",
+                "0.5",
+                {messages::MaterialTooHot}},
         // The user entry reaches down to -200 °C: below it warns, then the range refuses.
-        Refusal{"AmbientBelowRange", "-201", "-5", "25.4", "20", "1", 2, "9", "0.5",
-                "Temperatura medium jest za niska dla wybranego materialu |Wprowadz wlasciwe dane"},
+        Refusal{"AmbientBelowRange",
+                "-201",
+                "-5",
+                "25.4",
+                "20",
+                "1",
+                2,
+                "9",
+                "0.5",
+                {messages::MaterialTooCold, messages::WrongData}},
         Refusal{"DiameterBelowOneMillimetre", "25", "-5", "0.9", "20", "1", 0, "9", "0.5",
                 WrongData},
         Refusal{"LengthTooShort", "25", "-5", "25.4", "20", "0.0009", 0, "9", "0.5", WrongData},
@@ -148,8 +163,16 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NegativePrice", "25", "-5", "25.4", "20", "1", 0, "9", "-0.01", WrongData},
         Refusal{"PriceTooHigh", "25", "-5", "25.4", "20", "1", 0, "9", "1000001", WrongData},
         Refusal{"NegativeThickness", "25", "-5", "25.4", "-1", "1", 0, "9", "0.5", WrongData},
-        Refusal{"NotANumber", "25", "abc", "25.4", "20", "1", 0, "9", "0.5",
-                "blad obliczen! Error: 'abc' is not a valid floating point value"}),
+        Refusal{"NotANumber",
+                "25",
+                "abc",
+                "25.4",
+                "20",
+                "1",
+                0,
+                "9",
+                "0.5",
+                {messages::CalculationError + "'abc' is not a valid floating point value"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Accepted {
@@ -175,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PipeHeatLossAccepts,
 
 TEST_F(PipeHeatLossTest, BelowTheMaterialFloorWarnsAndGoesOn) {
     Enter("25", "-5", "25.4", "20", "1", 1, "9", "0.5"); // Welna: from 0 °C
-    prompts.Expect("Temperatura medium jest za niska dla wybranego materialu ");
+    prompts.Expect(messages::MaterialTooCold);
     EXPECT_TRUE(window->Button1Click());
 }
 
