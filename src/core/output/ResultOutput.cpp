@@ -2,6 +2,7 @@
 
 #include "shell/NumberText.h"
 #include "shell/Session.h"
+#include "shell/Version.h"
 #include "workspace/CalculationWindow.h"
 
 #include <QRegularExpression>
@@ -66,7 +67,8 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
 
     // Centred in the space left of the logo.
     items.push_back({B::Heading, 106, 16, A::Center, 24,
-                     QStringLiteral("Kelvara - Wersja") + QStringLiteral(" 5.0"), false, 374, 0});
+                     QStringLiteral("Kelvara - Wersja ") + QLatin1String(version::Title), false,
+                     374, 0});
     add(B::Heading, 8, 80, A::Left, 12,
         QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     add(B::Heading, 8, 120, A::Left, 12, QStringLiteral("W oparciu o przepisy ISO 12241:1998"));

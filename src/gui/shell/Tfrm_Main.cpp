@@ -13,6 +13,7 @@
 #include "windows/Tfrm_Info.h"
 
 #include "shell/Messages.h"
+#include "shell/Version.h"
 #include "workspace/TPipeForm.h"
 #include <QTimer>
 
@@ -177,7 +178,7 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
 
 void Tfrm_Main::FormShow() {
     setWindowTitle(QStringLiteral("Kelvara 5"));
-    Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
+    Label1->setText(QStringLiteral("Kelvara  ") + QLatin1String(version::Title));
     Label2->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     GroupBox1->setTitle(QStringLiteral("Rurociagi"));
     GroupBox2->setTitle(QStringLiteral("Plyty"));
