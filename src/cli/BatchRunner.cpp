@@ -112,20 +112,12 @@ int ParseCalculationType(const QString& argument) {
 QString CalculationTypeNames() {
     QString names;
     for (int i = 0; i < CalculationTypeCount; ++i)
-        names +=
-            QStringLiteral("  %1  %2%3\n")
-                .arg(i)
-                .arg(QLatin1String(TypeNames[std::size_t(i)]))
-                .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
+        names += QStringLiteral("  %1  %2\n").arg(i).arg(QLatin1String(TypeNames[std::size_t(i)]));
     return names;
 }
 
-bool BatchSupportsType(int calculationType) {
-    return CalculationFor(calculationType) != nullptr;
-}
-
 std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string& err) {
-    if (!BatchSupportsType(options.calculationType)) {
+    if (!CalculationFor(options.calculationType)) {
         Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n")
                         .arg(options.calculationType));
         return std::nullopt;

@@ -23,8 +23,6 @@ enum BatchExit { BatchOk = 0, BatchCaseRefused = 1, BatchUsageError = 2 };
 // Parses a type argument: a number 0 to 7 or a name such as "pipe-heatloss"; -1 otherwise.
 int ParseCalculationType(const QString& argument);
 QString CalculationTypeNames();
-// Whether the batch tool can run that type yet.
-bool BatchSupportsType(int calculationType);
 
 // The configuration and size tables read once, and the two heading lines of the type's list.
 struct BatchSetup {

@@ -2,7 +2,6 @@
 
 #include "CalculationWindow.h"
 #include "CoefficientCalculator.h"
-#include "engine/Physics.h"
 #include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -27,34 +26,6 @@ float ReadRow(CalculationWindow& w, int row, long double factor) {
     return value;
 }
 
-bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient, float medium) {
-    const Session& s = w.GetSession();
-    const float maxTemp = MaterialMaxTemp(s, material);
-    if (maxTemp < ambient || maxTemp < medium) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHot);
-        return false;
-    }
-    const float minTemp = MaterialMinTemp(s, material);
-    if (minTemp > ambient || minTemp > medium)
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooCold);
-    return true;
-}
-
-bool RefuseData(CalculationWindow& w) {
-    w.GetPrompts().ShowMessage(MessageKind::Plain, WrongData);
-    return false;
-}
-
-bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks) {
-    for (const RowCheck& check : checks) {
-        if (!check.ok) {
-            w.LastFault = {check.row, false};
-            return RefuseData(w);
-        }
-    }
-    return true;
-}
-
 bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
                   const std::optional<Refusal>& refusal,
                   std::initializer_list<std::pair<InputField, int>> rows) {
@@ -70,7 +41,8 @@ bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
     for (const auto& [field, row] : rows)
         if (field == refusal->input)
             w.LastFault = {row, false};
-    return RefuseData(w);
+    w.GetPrompts().ShowMessage(MessageKind::Plain, WrongData);
+    return false;
 }
 
 MaterialChoice ChosenMaterial(CalculationWindow& w, int materialRow, int material) {
@@ -85,18 +57,6 @@ QString UserLambdaText(const MaterialChoice& material) {
 void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Partial& value) {
     if (value)
         WriteResult(w, row, pattern, static_cast<long double>(*value));
-}
-
-float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,
-                   QString& userLambdaText) {
-    const Session& s = w.GetSession();
-    if (w.Input(materialRow).MaterialText() == UserCoefficientMaterialName) {
-        userLambdaText = FormatFloat(QStringLiteral("#0.0000"), s.Remembered.UserLambda);
-        return s.Remembered.UserLambda;
-    }
-    userLambdaText.clear();
-    return MaterialConductivity(s, fp::Store((static_cast<long double>(ambient) + medium) * 0.5L),
-                                material);
 }
 
 QString InputFields(CalculationWindow& w, int materialRow, const QString& userLambdaText,
