@@ -10,6 +10,7 @@
 #include "workspace/CalculationWindow.h"
 #include "workspace/Calculations.h"
 #include "workspace/CoefficientCalculator.h"
+#include "workspace/ResultLogFields.h"
 
 #include <array>
 #include <cfloat>
@@ -51,47 +52,35 @@ void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
               const Catalogues& catalogue, int lineNumber, std::string& err) {
     switch (row.Kind()) {
     case RowKind::rkMaterial: {
-        if (field.startsWith(UserCoefficientMaterialName)) {
-            const QString number = field.mid(UserCoefficientMaterialName.size()).trimmed();
+        const ParsedMaterial material = ParseMaterialField(field, catalogue.MaterialNames);
+        if (material.user) {
             prompts.userLambda.reset();
             long double lambda = 0;
-            if (!number.isEmpty()) {
-                if (TryTextToFloat(number, lambda) && std::fabs(lambda) <= FLT_MAX)
+            if (!material.userLambdaText.isEmpty()) {
+                if (TryTextToFloat(material.userLambdaText, lambda) && std::fabs(lambda) <= FLT_MAX)
                     prompts.userLambda = static_cast<float>(lambda);
                 else
                     AppendLineMessage(err, lineNumber, messages::WrongData);
             }
-            row.ChooseMaterial(int(catalogue.MaterialNames.size()) - 1);
-            return;
-        }
-        // The log writes a catalogue material as its name and one blank.
-        qsizetype index = field.isEmpty() ? -1 : catalogue.MaterialNames.indexOf(field);
-        if (index < 0 && field.endsWith(u' '))
-            index = catalogue.MaterialNames.indexOf(field.chopped(1));
-        if (index < 0 || field.chopped(field.endsWith(u' ') ? 1 : 0).isEmpty())
+            row.ChooseMaterial(material.index);
+        } else if (material.index < 0) {
             row.SetMaterialIndex(-1);
-        else
-            row.ChooseMaterial(int(index));
+        } else {
+            row.ChooseMaterial(material.index);
+        }
         return;
     }
     case RowKind::rkFlowRate: {
-        const qsizetype open = field.lastIndexOf(u'[');
-        int unit = -1;
-        QString value = field;
-        if (open >= 0 && field.endsWith(u']')) {
-            unit = int(FlowRateUnits.indexOf(field.mid(open + 1, field.size() - open - 2)));
-            value = field.left(open);
-        }
-        row.SetParaLineEditText(value);
-        if (unit >= 0)
-            row.ChooseFlowRate(unit);
+        const ParsedFlow flow = ParseFlowField(field, FlowRateUnits);
+        row.SetParaLineEditText(flow.value);
+        if (flow.unitIndex >= 0)
+            row.ChooseFlowRate(flow.unitIndex);
         else
             row.SetFlowRateIndex(-1);
         return;
     }
     default:
-        // The log writes the freezing temperature with its unit: "0.00[°C]".
-        row.SetParaLineEditText(field.endsWith(QStringLiteral("[°C]")) ? field.chopped(4) : field);
+        row.SetParaLineEditText(ParseEditField(field));
         return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "CalculationWindow.h"
 #include "CoefficientCalculator.h"
+#include "ResultLogFields.h"
 #include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -63,7 +64,7 @@ QString InputFields(CalculationWindow& w, int materialRow, const QString& userLa
                     const std::initializer_list<int>& inputRows) {
     QString fields;
     for (int i : inputRows) {
-        fields += i == materialRow ? w.Input(i).MaterialText() + u' ' + userLambdaText
+        fields += i == materialRow ? MaterialField(w.Input(i).MaterialText(), userLambdaText)
                                    : w.Input(i).ParaLineEditText();
         fields += u'\t';
     }

@@ -1,6 +1,7 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "Calculations.h"
+#include "ResultLogFields.h"
 #include "engine/Freezing.h"
 #include "engine/Units.h"
 
@@ -82,7 +83,7 @@ bool PipeFreezingTime(CalculationWindow& w) {
     const QString userLambdaText = UserLambdaText(in.material);
     w.ResultLog.append(
         InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
-        w.Input(Freezing).ParaLineEditText() + QStringLiteral("[°C]\t") +
+        FreezingTempField(w.Input(Freezing).ParaLineEditText()) + u'\t' +
         InputFields(w, Material, userLambdaText,
                     {Enthalpy, Share, Diameter, Thickness, Material, HRow}) +
         ResultFields(w, {0}));

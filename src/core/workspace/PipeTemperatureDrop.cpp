@@ -1,6 +1,7 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "Calculations.h"
+#include "ResultLogFields.h"
 #include "engine/TemperatureDrop.h"
 #include "shell/Prompts.h"
 
@@ -74,7 +75,7 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
     const QString userLambdaText = UserLambdaText(in.material);
     w.ResultLog.append(
         InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
-        w.Input(Flow).ParaLineEditText() + u'[' + flowUnitText + QStringLiteral("]\t") +
+        FlowField(w.Input(Flow).ParaLineEditText(), flowUnitText) + u'\t' +
         InputFields(w, Material, userLambdaText, {Diameter, Thickness, Length, Material, HRow}) +
         ResultFields(w, {0, 1, 2}));
     return true;
