@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestCatalogue.h"
+#include "UserInput.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
 #include "workspace/TPipeForm.h"
@@ -15,7 +16,7 @@
 namespace kelvara::test {
 
 // A calculation window of one type, shown offscreen over the small catalogue.
-class CalculationWindowUi : public testing::Test {
+class CalculationWindowUi : public testing::Test, protected UserInput {
 protected:
     void Open(int type) {
         session.CalculationType = type;
@@ -37,18 +38,6 @@ protected:
     QLineEdit* Input(int i) { return Find<QLineEdit>(QStringLiteral("InputEdit%1").arg(i)); }
     QLineEdit* Result(int i) { return Find<QLineEdit>(QStringLiteral("ResultEdit%1").arg(i)); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(QString::fromLatin1(name)); }
-    // Replaces an edit's text by typing, as a user does.
-    void TypeInto(QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
-    // Picks list entry `index` as a mouse choice in the open list does.
-    void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
     bool IsCream(QLineEdit* edit) {
         return edit->palette().color(QPalette::Base) == QColor(255, 251, 240);
     }

@@ -5,6 +5,7 @@
 #include "ModalAnswerer.h"
 #include "RecordingPrompts.h"
 #include "TestCatalogue.h"
+#include "UserInput.h"
 #include "shell/EmptyCaption.h"
 #include "windows/TF_Help.h"
 #include "workspace/CalculationWindow.h"
@@ -69,7 +70,7 @@ void ExpectNothingClipped(QWidget* window, const std::string& where) {
 }
 
 // The h calculator over a calculation window model with recorded prompts.
-class CalculatorWindowTest : public testing::Test {
+class CalculatorWindowTest : public testing::Test, protected test::UserInput {
 protected:
     void Open(int type) {
         session.CalculationType = type;
@@ -93,16 +94,6 @@ protected:
     }
     QPushButton* Button(int i) { return Find<QPushButton>(("Button" + std::to_string(i)).c_str()); }
     QComboBox* Cladding() { return Find<QComboBox>("TntComboBox1"); }
-    void TypeInto(QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
-    void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
 
     Session session = test::SessionWithSmallCatalogue();
     test::RecordingPrompts prompts;

@@ -20,6 +20,19 @@ struct TMediumRecord {
     float FreezingTemp = 0; // °C
 };
 
+// One row of the building regulation's minimum pipe insulation, stated for 0.035 W/(m K).
+// A row without a share gives Thickness + ThicknessPerDiameter × d for the inner diameters
+// d in (DiameterFrom, DiameterTo] (DiameterTo 0: no upper bound; both 0: every diameter).
+// A row with a share stands for an installation case that takes that share of the row by
+// inner diameter (a row without a share whose bounds are not both 0).
+struct TRegulationRow {
+    float DiameterFrom = 0;         // mm, exclusive
+    float DiameterTo = 0;           // mm, inclusive; 0 means no upper bound
+    float Thickness = 0;            // mm
+    float ThicknessPerDiameter = 0; // mm per mm of inner diameter
+    float ShareOfDiameterRows = 0;  // 0: the row stands alone
+};
+
 inline const QString UserCoefficientMaterialName = QStringLiteral("wspólczynnik k");
 inline constexpr float UserCoefficientLambda0 = -99.0f;
 
@@ -38,6 +51,8 @@ struct Catalogues {
     int CurrCharSet = 0;
     QString SalesAdress;
     bool ShowSurfaceTemp = false;
+    QStringList RegulationNames;
+    std::vector<TRegulationRow> RegulationRows;
 };
 
 } // namespace kelvara

@@ -123,6 +123,17 @@ void Load(Catalogues& cat, const QString& iniPath, const QString& executableDir,
                             u'/';
     ReadNumberedKeys(ini, QStringLiteral("HelpFiles"), QStringLiteral("Help"), 0,
                      [&](const QString& value) { cat.HelpFileList.append(helpDir + value); });
+
+    // Read last, so that a user's slip in this newer section costs nothing read before it.
+    cat.RegulationNames.clear();
+    cat.RegulationRows.clear();
+    ReadNumberedKeys(ini, QStringLiteral("RegulationThickness"), QStringLiteral("Reg"), 1,
+                     [&](const QString& value) {
+                         const Entry<5> entry(value);
+                         cat.RegulationNames.append(entry.Name());
+                         const auto n = entry.Numbers();
+                         cat.RegulationRows.push_back({n[0], n[1], n[2], n[3], n[4]});
+                     });
 }
 
 } // namespace

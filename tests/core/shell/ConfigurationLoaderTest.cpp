@@ -55,6 +55,65 @@ TEST_F(LoadConfigurationTest, ShippedFileLoadsCompletely) {
     EXPECT_EQ(Cat().MediumRecords.front().SpecificHeat, 4180.0f);
     EXPECT_EQ(Cat().HelpFileList.size(), 9);
     EXPECT_TRUE(Cat().SalesAdress.contains(QStringLiteral("<CR>")));
+    // The regulation's eleven rows: four by inner diameter, then the installation cases.
+    ASSERT_EQ(Cat().RegulationNames.size(), 11);
+    ASSERT_EQ(Cat().RegulationRows.size(), 11u);
+    const auto& reg = Cat().RegulationRows;
+    EXPECT_EQ(reg[0].DiameterTo, 22.0f);
+    EXPECT_EQ(reg[0].Thickness, 20.0f);
+    EXPECT_EQ(reg[1].DiameterFrom, 22.0f);
+    EXPECT_EQ(reg[1].Thickness, 30.0f);
+    EXPECT_EQ(reg[2].ThicknessPerDiameter, 1.0f);
+    EXPECT_EQ(reg[2].Thickness, 0.0f);
+    EXPECT_EQ(reg[3].DiameterFrom, 100.0f);
+    EXPECT_EQ(reg[3].DiameterTo, 0.0f);
+    EXPECT_EQ(reg[3].Thickness, 100.0f);
+    for (int row : {4, 5, 9})
+        EXPECT_EQ(reg[row].ShareOfDiameterRows, 0.5f) << row;
+    EXPECT_EQ(reg[10].ShareOfDiameterRows, 1.0f);
+    for (const auto& [row, thickness] : {std::pair{6, 6.0f}, {7, 40.0f}, {8, 80.0f}}) {
+        EXPECT_EQ(reg[row].Thickness, thickness) << row;
+        EXPECT_EQ(reg[row].DiameterFrom, 0.0f) << row;
+        EXPECT_EQ(reg[row].DiameterTo, 0.0f) << row;
+        EXPECT_EQ(reg[row].ShareOfDiameterRows, 0.0f) << row;
+    }
+}
+
+TEST_F(LoadConfigurationTest, RegulationRowsTakeEitherDecimalMarkAndARemark) {
+    Load(QStringLiteral("[RegulationThickness]\r\n"
+                        "Reg1=do 22 mm;0;22;20;0;0\r\n"
+                        "Reg2=ponad 35, do 100 mm;35;100;0;1,0;0;rowna srednicy\r\n"
+                        "Reg3=woda lodowa;0;0;0;0;0,5\r\n"
+                        "Reg5=po przerwie;0;0;1;0;0\r\n"));
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(Cat().RegulationNames,
+              (QStringList{QStringLiteral("do 22 mm"), QStringLiteral("ponad 35, do 100 mm"),
+                           QStringLiteral("woda lodowa")}));
+    ASSERT_EQ(Cat().RegulationRows.size(), 3u);
+    EXPECT_EQ(Cat().RegulationRows[0].DiameterTo, 22.0f);
+    EXPECT_EQ(Cat().RegulationRows[1].DiameterFrom, 35.0f);
+    EXPECT_EQ(Cat().RegulationRows[1].ThicknessPerDiameter, 1.0f);
+    EXPECT_EQ(Cat().RegulationRows[2].ShareOfDiameterRows, 0.5f);
+    // Everything else of the file is unaffected by the section.
+    ExpectUserEntryLast(Cat());
+    EXPECT_EQ(Cat().CladdingNames, QStringList{QStringLiteral("brak")});
+}
+
+TEST_F(LoadConfigurationTest, BadRegulationRowIsReportedAndTheRestStays) {
+    Load(QStringLiteral("[Material]\nMat1=A;0.04;0;-10;90\n[HelpFiles]\nHelp0=a.html\n"
+                        "[RegulationThickness]\nReg1=do 22 mm;0;22;20;0;0\n"
+                        "Reg2=ponad 22 mm;22;35;30;0\nReg3=do 100 mm;35;100;0;1;0\n"));
+    EXPECT_EQ(prompts.Texts(),
+              QStringList{QStringLiteral(
+                  "blad wczytywania Inifile! Error: '' is not a valid floating point value")});
+    EXPECT_EQ(prompts.messages.front().kind, MessageKind::Error);
+    // As with the other lists: the failing row's name is in, its numbers are not.
+    EXPECT_EQ(Cat().RegulationNames,
+              (QStringList{QStringLiteral("do 22 mm"), QStringLiteral("ponad 22 mm")}));
+    EXPECT_EQ(Cat().RegulationRows.size(), 1u);
+    EXPECT_EQ(Cat().MaterialNames,
+              (QStringList{QStringLiteral("A"), QStringLiteral("wspólczynnik k")}));
+    EXPECT_EQ(Cat().HelpFileList, QStringList{dir.path() + QStringLiteral("/HELP/a.html")});
 }
 
 TEST_F(LoadConfigurationTest, EntriesAndSettings) {
@@ -102,6 +161,8 @@ TEST_F(LoadConfigurationTest, EmptyFileGivesOnlyTheBuiltInEntries) {
     EXPECT_FALSE(Cat().ShowSurfaceTemp);
     EXPECT_TRUE(Cat().HelpFileList.isEmpty());
     EXPECT_TRUE(Cat().MediumNames.isEmpty());
+    EXPECT_TRUE(Cat().RegulationNames.isEmpty());
+    EXPECT_TRUE(Cat().RegulationRows.empty());
 }
 
 TEST_F(LoadConfigurationTest, AGapOrAnEmptyValueEndsANumberedList) {
@@ -170,7 +231,8 @@ TEST_F(LoadConfigurationTest, HelpDirectoryDefaultsToHelp) {
 TEST_F(LoadConfigurationTest, BadMaterialNumberStopsEverythingAfterIt) {
     Load(
         QStringLiteral("[Material]\nMat1=A;0.04;0;-10;90\nMat2=B;0.04;0;-10\nMat3=C;0.04;0;-10;90\n"
-                       "[Cladding]\nClad1=Fe;0.44\n[Global]\nFontName=Tahoma\n"));
+                       "[Cladding]\nClad1=Fe;0.44\n[Global]\nFontName=Tahoma\n"
+                       "[RegulationThickness]\nReg1=do 22 mm;0;22;20;0;0\n"));
     EXPECT_EQ(prompts.Texts(),
               QStringList{QStringLiteral(
                   "blad wczytywania Inifile! Error: '' is not a valid floating point value")});
@@ -181,6 +243,7 @@ TEST_F(LoadConfigurationTest, BadMaterialNumberStopsEverythingAfterIt) {
     EXPECT_TRUE(Cat().CladdingNames.isEmpty());
     EXPECT_EQ(Cat().FeEmissivity, 0.0f);
     EXPECT_TRUE(Cat().FontName.isEmpty());
+    EXPECT_TRUE(Cat().RegulationNames.isEmpty());
 }
 
 TEST_F(LoadConfigurationTest, BadMediumNumberKeepsWhatCameBefore) {
