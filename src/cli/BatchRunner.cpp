@@ -2,6 +2,7 @@
 
 #include "output/ResultOutput.h"
 #include "shell/ConfigurationLoader.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
@@ -10,6 +11,7 @@
 #include "workspace/Calculations.h"
 #include "workspace/CoefficientCalculator.h"
 #include "workspace/PipeSizingWindow.h"
+#include "workspace/ResultLogFields.h"
 
 #include <array>
 #include <cfloat>
@@ -52,47 +54,35 @@ void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
               const Catalogues& catalogue, int lineNumber, std::string& err) {
     switch (row.Kind()) {
     case RowKind::rkMaterial: {
-        if (field.startsWith(UserCoefficientMaterialName)) {
-            const QString number = field.mid(UserCoefficientMaterialName.size()).trimmed();
+        const ParsedMaterial material = ParseMaterialField(field, catalogue.MaterialNames);
+        if (material.user) {
             prompts.userLambda.reset();
             long double lambda = 0;
-            if (!number.isEmpty()) {
-                if (TryTextToFloat(number, lambda) && std::fabs(lambda) <= FLT_MAX)
+            if (!material.userLambdaText.isEmpty()) {
+                if (TryTextToFloat(material.userLambdaText, lambda) && std::fabs(lambda) <= FLT_MAX)
                     prompts.userLambda = static_cast<float>(lambda);
                 else
-                    AppendLineMessage(err, lineNumber, QStringLiteral("Wprowadz wlasciwe dane"));
+                    AppendLineMessage(err, lineNumber, messages::WrongData);
             }
-            row.ChooseMaterial(int(catalogue.MaterialNames.size()) - 1);
-            return;
-        }
-        // The log writes a catalogue material as its name and one blank.
-        qsizetype index = field.isEmpty() ? -1 : catalogue.MaterialNames.indexOf(field);
-        if (index < 0 && field.endsWith(u' '))
-            index = catalogue.MaterialNames.indexOf(field.chopped(1));
-        if (index < 0 || field.chopped(field.endsWith(u' ') ? 1 : 0).isEmpty())
+            row.ChooseMaterial(material.index);
+        } else if (material.index < 0) {
             row.SetMaterialIndex(-1);
-        else
-            row.ChooseMaterial(int(index));
+        } else {
+            row.ChooseMaterial(material.index);
+        }
         return;
     }
     case RowKind::rkFlowRate: {
-        const qsizetype open = field.lastIndexOf(u'[');
-        int unit = -1;
-        QString value = field;
-        if (open >= 0 && field.endsWith(u']')) {
-            unit = int(FlowRateUnits.indexOf(field.mid(open + 1, field.size() - open - 2)));
-            value = field.left(open);
-        }
-        row.SetParaLineEditText(value);
-        if (unit >= 0)
-            row.ChooseFlowRate(unit);
+        const ParsedFlow flow = ParseFlowField(field, FlowRateUnits);
+        row.SetParaLineEditText(flow.value);
+        if (flow.unitIndex >= 0)
+            row.ChooseFlowRate(flow.unitIndex);
         else
             row.SetFlowRateIndex(-1);
         return;
     }
     default:
-        // The log writes the freezing temperature with its unit: "0.00[°C]".
-        row.SetParaLineEditText(field.endsWith(QStringLiteral("[°C]")) ? field.chopped(4) : field);
+        row.SetParaLineEditText(ParseEditField(field));
         return;
     }
 }
@@ -203,23 +193,14 @@ int ParseCalculationType(const QString& argument) {
 QString CalculationTypeNames() {
     QString names;
     for (int i = 0; i < CalculationTypeCount; ++i)
-        names +=
-            QStringLiteral("  %1  %2%3\n")
-                .arg(i)
-                .arg(QLatin1String(TypeNames[std::size_t(i)]))
-                .arg(BatchSupportsType(i) ? QString() : QStringLiteral(" (not available yet)"));
+        names += QStringLiteral("  %1  %2\n").arg(i).arg(QLatin1String(TypeNames[std::size_t(i)]));
     names += QStringLiteral("     %1\n").arg(PipeSizingName);
     return names;
 }
 
-bool BatchSupportsType(int calculationType) {
-    if (calculationType == PipeSizingBatchType)
-        return true;
-    return CalculationFor(calculationType) != nullptr;
-}
-
 std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string& err) {
-    if (!BatchSupportsType(options.calculationType)) {
+    if (options.calculationType != PipeSizingBatchType &&
+        !CalculationFor(options.calculationType)) {
         Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n")
                         .arg(options.calculationType));
         return std::nullopt;
@@ -279,7 +260,7 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
     for (const RowSpec& row : info.results)
         resultFieldCount += row.kind == RowKind::rkResultChoice ? 0 : 1;
     // The freezing calculation prints its series after the log line.
-    const int seriesCount = type == 4 ? int(FreezingSeries().size()) : 0;
+    const int seriesCount = info.HasFreezingSeries() ? int(FreezingSeries().size()) : 0;
     const QString& caption = setup.caption;
     const QString& header = setup.header;
 

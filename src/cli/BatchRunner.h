@@ -26,8 +26,6 @@ inline constexpr int PipeSizingBatchType = 8;
 // Parses a type argument: a number 0 to 7 or a name such as "pipe-heatloss"; -1 otherwise.
 int ParseCalculationType(const QString& argument);
 QString CalculationTypeNames();
-// Whether the batch tool can run that type yet.
-bool BatchSupportsType(int calculationType);
 
 // The configuration and size tables read once, and the two heading lines of the type's list.
 struct BatchSetup {

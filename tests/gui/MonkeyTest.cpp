@@ -6,6 +6,7 @@
 #include "NonFiniteText.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
+#include "shell/Messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,26 +38,18 @@ bool IsProgramText(const QString& text) {
                        "Invalid floating point operation|Floating point division by zero)");
     static const QList<QRegularExpression> patterns = [] {
         QList<QRegularExpression> list;
+        using namespace messages;
+        const auto quoted = [](const QString& t) { return QRegularExpression::escape(t); };
         for (const QString& p :
-             {QStringLiteral("Wprowadz wlasciwe dane"),
-              QStringLiteral("Przed obliczeniami prosze podac typ materialu\\."),
-              QStringLiteral("temperatura otoczenia jest za wysoka dla wybranego materialu, "
-                             "obliczenia przerwane"),
-              QStringLiteral("Temperatura medium jest za niska dla wybranego materialu "),
-              QStringLiteral("prosze wybrac jednostke przeplywu przed obliczeniami"),
-              QStringLiteral("nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!"),
-              QStringLiteral("Temperatura powierzchni: -?\\d+\\.\\d°C"), QStringLiteral("Ok"),
-              QStringLiteral("blad obliczen! Error: ") + runtime,
-              QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac "
-                             "ponownie! Error: ") +
-                  runtime,
-              QStringLiteral("niewlasciwe parametry czynnika") + runtime,
-              QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: (wartosc e = "
-                             "zero!|") +
-                  runtime + u')',
-              QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: (Pipes|Sheets) "
-                             "Tolerance table not open!"),
-              QStringLiteral("blad tablicy tolerancji! Error: ") + runtime})
+             {quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
+              quoted(MaterialTooCold), quoted(NoFlowUnit), quoted(NoSheetDimension),
+              quoted(SurfaceTemperature) + QStringLiteral("-?\\d+\\.\\d°C"), quoted(Copied),
+              quoted(CalculationError) + runtime, quoted(NoCoefficient) + runtime,
+              quoted(MediumError) + runtime,
+              quoted(NoCladding) + u'(' + quoted(ZeroEmissivity) + u'|' + runtime + u')',
+              quoted(ToleranceNotReadable) + u'(' + quoted(PipesTableNotOpen) + u'|' +
+                  quoted(SheetsTableNotOpen) + u')',
+              quoted(ToleranceError) + runtime})
             list.append(QRegularExpression(QRegularExpression::anchoredPattern(p),
                                            QRegularExpression::DotMatchesEverythingOption));
         return list;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingPrompts.h"
+#include "StrictPrompts.h"
 #include "TestCatalogue.h"
 #include "workspace/CalculationWindow.h"
 
@@ -11,7 +12,7 @@
 namespace kelvara::test {
 
 // A calculation window of one type over the small catalogue, with recorded prompts.
-class WindowFixture : public testing::Test {
+template <class PromptsType> class WindowFixtureOf : public testing::Test {
 protected:
     void Open(int type) {
         session.CalculationType = type;
@@ -52,8 +53,12 @@ protected:
     }
 
     Session session = SessionWithSmallCatalogue();
-    RecordingPrompts prompts;
+    PromptsType prompts;
     std::unique_ptr<CalculationWindow> window;
 };
+
+using WindowFixture = WindowFixtureOf<RecordingPrompts>;
+// Every message the test does not announce with prompts.Expect fails it.
+using StrictWindowFixture = WindowFixtureOf<StrictPrompts>;
 
 } // namespace kelvara::test

@@ -21,6 +21,12 @@ enum class InputField {
     SurfaceCoeff,
     EnergyCost,
     RelativeHumidity,
+    Density,
+    SpecificHeat,
+    Flow,
+    FreezingTemp,
+    Enthalpy,
+    FrozenShare,
 };
 
 enum class RefusalCheck {

@@ -146,4 +146,11 @@ float RequiredThickness(const Session& session, float mediumTemp, float ambientT
     return s1;
 }
 
+float LinearTransmittance(float d, float s, float lambda, float h) {
+    const long double outer = 2.0L * s + d;
+    float r = Store(Div(fp::Ln(Div(outer, d)), TwoPi * lambda));
+    r = Store(Div(1.0L, outer * (static_cast<long double>(h) * Pi)) + r);
+    return Store(Div(1.0L, r));
+}
+
 } // namespace kelvara

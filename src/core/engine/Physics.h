@@ -42,4 +42,7 @@ float RequiredThickness(const Session& session, float mediumTemp, float ambientT
                         float pipeDiameter, float h, float targetSurfaceTemp, int materialIndex,
                         int geometry);
 
+// Heat transfer per metre of an insulated pipe (outer diameter d, insulation s, both m).
+float LinearTransmittance(float d, float s, float lambda, float h);
+
 } // namespace kelvara

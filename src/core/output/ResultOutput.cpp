@@ -2,6 +2,7 @@
 
 #include "shell/NumberText.h"
 #include "shell/Session.h"
+#include "shell/Version.h"
 #include "workspace/CalculationWindow.h"
 
 #include <QRegularExpression>
@@ -69,7 +70,8 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
 
     // Centred in the space left of the logo.
     items.push_back({B::Heading, 106, 16, A::Center, 24,
-                     QStringLiteral("Kelvara - Wersja") + QStringLiteral(" 5.0"), false, 374, 0});
+                     QStringLiteral("Kelvara - Wersja ") + QLatin1String(version::Title), false,
+                     374, 0});
     add(B::Heading, 8, 80, A::Left, 12,
         QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     add(B::Heading, 8, 120, A::Left, 12, QStringLiteral("W oparciu o przepisy ISO 12241:1998"));
@@ -124,7 +126,7 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
         const int top = 406 + 25 * k;
         lastTop = std::max(lastTop, top);
         add(B::Data, 20, top, A::Left, 14, row->ParaLineLabelText());
-        if (window.CalculationType() == 4 && row->AlternativesAvailable()) {
+        if (window.TypeInfo().HasFreezingSeries() && row->AlternativesAvailable()) {
             // The freezing series: one line per thickness, the first beside the label.
             const QStringList entries = row->Alternatives();
             for (int e = 0; e < entries.size(); ++e) {

@@ -1,6 +1,7 @@
 #include "ConfigurationLoader.h"
 
 #include "AppError.h"
+#include "Messages.h"
 #include "NumberText.h"
 #include "Prompts.h"
 #include "Session.h"
@@ -143,12 +144,10 @@ void LoadConfiguration(Session& session, Prompts& prompts, const QString& iniPat
     try {
         Load(session.Catalogue, iniPath, executableDir, installedFonts);
     } catch (const AppError& error) {
-        prompts.ShowMessage(MessageKind::Error,
-                            QStringLiteral("blad wczytywania Inifile! Error: ") + error.Message());
+        prompts.ShowMessage(MessageKind::Error, messages::IniFileError + error.Message());
     } catch (const std::exception& error) {
         prompts.ShowMessage(MessageKind::Error,
-                            QStringLiteral("blad wczytywania Inifile! Error: ") +
-                                QString::fromLocal8Bit(error.what()));
+                            messages::IniFileError + QString::fromLocal8Bit(error.what()));
     }
 }
 

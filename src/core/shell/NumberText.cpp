@@ -270,19 +270,18 @@ QString FormatFloat(const QString& pattern, long double value) {
                                     : 0;
     const bool showsNonZero = kept.find_first_not_of('0', start) < end;
 
-    QString out;
-    out.reserve(qsizetype(1 + padding + (end - start) + 1));
+    // Built as Latin-1 first: one QString allocation per number on the batch tool's hot path.
+    std::string text;
+    text.reserve(1 + padding + (end - start) + 1);
     if (negative && showsNonZero)
-        out += u'-';
-    out.append(QString(qsizetype(padding), u'0'));
-    for (std::size_t i = start; i < point; ++i)
-        out += QChar::fromLatin1(kept[i]);
+        text += '-';
+    text.append(padding, '0');
+    text.append(kept, start, point - start);
     if (end > point) {
-        out += u'.';
-        for (std::size_t i = point; i < end; ++i)
-            out += QChar::fromLatin1(kept[i]);
+        text += '.';
+        text.append(kept, point, end - point);
     }
-    return out;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 QChar NumericKeyFilter(QChar key) {

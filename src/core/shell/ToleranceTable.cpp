@@ -6,6 +6,7 @@
 #include "Prompts.h"
 #include "Session.h"
 #include "TntIniFile.h"
+#include "shell/Messages.h"
 
 #include <optional>
 
@@ -40,8 +41,7 @@ QString Lookup(const std::shared_ptr<const TToleranceTable>& table, Prompts& pro
                float thickness) {
     QString result;
     if (!table) {
-        prompts.ShowMessage(MessageKind::Error,
-                            QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: ") + absent);
+        prompts.ShowMessage(MessageKind::Error, messages::ToleranceNotReadable + absent);
         return QStringLiteral("Error!");
     }
     const long double s = thickness;
@@ -72,8 +72,7 @@ std::shared_ptr<const TToleranceTable> LoadToleranceTable(const QString& fileNam
             ParseLine(lines[i], table->back());
         }
     } catch (const AppError& error) {
-        prompts.ShowMessage(MessageKind::Error,
-                            QStringLiteral("blad tablicy tolerancji! Error: ") + error.Message());
+        prompts.ShowMessage(MessageKind::Error, messages::ToleranceError + error.Message());
     }
     return table;
 }
@@ -90,14 +89,13 @@ void LoadSheetToleranceTable(Session& session, Prompts& prompts, const QString& 
 
 QString PipeInsulationSize(const Session& session, Prompts& prompts, float pipeDiameter,
                            float thickness) {
-    return Lookup(session.PipeToleranceTable, prompts,
-                  QStringLiteral("Pipes Tolerance table not open!"),
+    return Lookup(session.PipeToleranceTable, prompts, messages::PipesTableNotOpen,
                   static_cast<long double>(pipeDiameter) * 1000.0L, thickness);
 }
 
 QString SheetInsulationSize(const Session& session, Prompts& prompts, float thickness) {
-    return Lookup(session.SheetToleranceTable, prompts,
-                  QStringLiteral("Sheets Tolerance table not open!"), std::nullopt, thickness);
+    return Lookup(session.SheetToleranceTable, prompts, messages::SheetsTableNotOpen, std::nullopt,
+                  thickness);
 }
 
 } // namespace kelvara

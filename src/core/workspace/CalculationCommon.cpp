@@ -2,7 +2,7 @@
 
 #include "CalculationWindow.h"
 #include "CoefficientCalculator.h"
-#include "engine/Physics.h"
+#include "ResultLogFields.h"
 #include "shell/FloatingPoint.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
@@ -27,50 +27,23 @@ float ReadRow(CalculationWindow& w, int row, long double factor) {
     return value;
 }
 
-bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient, float medium) {
-    const Session& s = w.GetSession();
-    const float maxTemp = MaterialMaxTemp(s, material);
-    if (maxTemp < ambient || maxTemp < medium) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
-        return false;
-    }
-    const float minTemp = MaterialMinTemp(s, material);
-    if (minTemp > ambient || minTemp > medium)
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
-    return true;
-}
-
-bool RefuseData(CalculationWindow& w) {
-    w.GetPrompts().ShowMessage(MessageKind::Plain, WrongData);
-    return false;
-}
-
-bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks) {
-    for (const RowCheck& check : checks) {
-        if (!check.ok) {
-            w.LastFault = {check.row, false};
-            return RefuseData(w);
-        }
-    }
-    return true;
-}
-
 bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
                   const std::optional<Refusal>& refusal,
                   std::initializer_list<std::pair<InputField, int>> rows) {
     for (Warning warning : warnings)
         if (warning == Warning::MaterialTooCold)
-            w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooColdText);
+            w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooCold);
     if (!refusal)
         return true;
     if (refusal->check == RefusalCheck::MaterialTooHot) {
-        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHotText);
+        w.GetPrompts().ShowMessage(MessageKind::Plain, MaterialTooHot);
         return false;
     }
     for (const auto& [field, row] : rows)
         if (field == refusal->input)
             w.LastFault = {row, false};
-    return RefuseData(w);
+    w.GetPrompts().ShowMessage(MessageKind::Plain, WrongData);
+    return false;
 }
 
 MaterialChoice ChosenMaterial(CalculationWindow& w, int materialRow, int material) {
@@ -87,23 +60,11 @@ void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Pa
         WriteResult(w, row, pattern, static_cast<long double>(*value));
 }
 
-float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,
-                   QString& userLambdaText) {
-    const Session& s = w.GetSession();
-    if (w.Input(materialRow).MaterialText() == UserCoefficientMaterialName) {
-        userLambdaText = FormatFloat(QStringLiteral("#0.0000"), s.Remembered.UserLambda);
-        return s.Remembered.UserLambda;
-    }
-    userLambdaText.clear();
-    return MaterialConductivity(s, fp::Store((static_cast<long double>(ambient) + medium) * 0.5L),
-                                material);
-}
-
 QString InputFields(CalculationWindow& w, int materialRow, const QString& userLambdaText,
                     const std::initializer_list<int>& inputRows) {
     QString fields;
     for (int i : inputRows) {
-        fields += i == materialRow ? w.Input(i).MaterialText() + u' ' + userLambdaText
+        fields += i == materialRow ? MaterialField(w.Input(i).MaterialText(), userLambdaText)
                                    : w.Input(i).ParaLineEditText();
         fields += u'\t';
     }
@@ -151,13 +112,6 @@ float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thick
     if (!fromCalculator)
         s.CoeffFromCalculator = false;
     return bare;
-}
-
-float LinearTransmittance(float d, float s, float lambda, float h) {
-    const long double outer = 2.0L * s + d;
-    float r = fp::Store(fp::Div(fp::Ln(fp::Div(outer, d)), TwoPi * lambda));
-    r = fp::Store(fp::Div(1.0L, outer * (static_cast<long double>(h) * Pi)) + r);
-    return fp::Store(fp::Div(1.0L, r));
 }
 
 } // namespace kelvara::common

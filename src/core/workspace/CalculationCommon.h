@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/Checks.h"
+#include "engine/Units.h"
+#include "shell/Messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,33 +16,13 @@ class CalculationWindow;
 // the result-log line.
 namespace common {
 
-inline const QString NoMaterial = QStringLiteral("Przed obliczeniami prosze podac typ materialu.");
-inline const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
-inline const QString MaterialTooHotText = QStringLiteral(
-    "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane");
-inline const QString MaterialTooColdText =
-    QStringLiteral("Temperatura medium jest za niska dla wybranego materialu ");
+using namespace messages;
 
 // The selected material of a row, or -1 after telling the user to choose one.
 int MaterialOrRefuse(CalculationWindow& w, int materialRow);
 
 // A row's number after its unit factor, stored as a float. Throws for a text that is no number.
 float ReadRow(CalculationWindow& w, int row, long double factor = 1.0L);
-
-// Refuses (false) when a temperature lies above the material's limit; warns below its floor.
-bool CheckMaterialTemperatures(CalculationWindow& w, int material, float ambient, float medium);
-
-// Shows the range message and returns false.
-bool RefuseData(CalculationWindow& w);
-
-// One range check of the inputs and the row it is about.
-struct RowCheck {
-    bool ok;
-    int row;
-};
-// True when every check holds; otherwise the range message, pointing at the first row that
-// fails, in the order given.
-bool AcceptData(CalculationWindow& w, std::initializer_list<RowCheck> checks);
 
 // Shows the engine's warnings, then its refusal if any; false when refused. A value out of
 // range points the window at its row (rows: where each input the engine names is read).
@@ -56,11 +38,6 @@ QString UserLambdaText(const MaterialChoice& material);
 
 // Writes a result row when the engine computed its value.
 void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Partial& value);
-
-// λ at the mean of the two temperatures, or the user's λ for the user entry; userLambdaText
-// gets the four-decimal text the log carries for the user entry (empty otherwise).
-float Conductivity(CalculationWindow& w, int materialRow, int material, float ambient, float medium,
-                   QString& userLambdaText);
 
 // Appends the log line: every input row's text (the material row as its text, a blank and
 // userLambdaText), then every result row given, each followed by a TAB.
@@ -82,9 +59,6 @@ void AutomaticCoefficient(CalculationWindow& w, int hRow, float thickness, float
 // thickness row is set to "0" for the run and then shows the thickness in mm with three
 // decimals; SurfaceCoeff gets h back and the calculator flag its earlier state.
 float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thickness, float h);
-
-// Heat transfer per metre of an insulated pipe (outer diameter d, insulation s, both m).
-float LinearTransmittance(float d, float s, float lambda, float h);
 
 inline const QString NotNeeded = QStringLiteral("-/-");
 

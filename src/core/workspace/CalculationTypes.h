@@ -17,11 +17,16 @@ struct InitialValue {
     const char16_t* pattern = u"";
 };
 
+// What a row is about, where its kind alone does not tell (material, h, medium, flow and
+// choice rows are known by their kind).
+enum class RowRole { Other, AmbientTemp, MediumTemp, PipeDiameter, Thickness, Humidity };
+
 struct RowSpec {
     const char16_t* label;
     RowKind kind;
     const char16_t* unit;
     InitialValue initial;
+    RowRole role = RowRole::Other;
 };
 
 // What closing the window keeps: a row's number (times scale) or one of its selections.
@@ -33,23 +38,41 @@ struct KeptValue {
     long double scale = 1.0L;
 };
 
-// One of the eight calculations: its window caption, rows, row roles and help text.
-// A role of -1 means the type has no such row.
+// Facts about a calculation type that the code asks instead of comparing type numbers.
+struct CalculationFacts {
+    bool sheet = false;          // a flat surface; otherwise a pipe
+    bool freezingSeries = false; // the choice row lists freezing times for standard thicknesses
+    bool condensation = false;   // the thickness that keeps the surface at the dew point
+};
+
+// One of the eight calculations: its window caption, rows, facts and help text. The row roles
+// are found from the rows' kinds and role tags; -1 means the type has no such row.
 struct CalculationTypeSpec {
     const char16_t* caption;
     std::vector<RowSpec> inputs;
     std::vector<RowSpec> results;
-    int materialRow;
-    int hRow;
-    int thicknessRow;
-    int mediumRow;
-    int flowRow;
-    int choiceRow;       // result row
-    int choiceTargetRow; // input row written by a choice
-    bool moveChoice;     // the choice list is moved 60 pixels right
-    std::vector<KeptValue> kept;
+    bool moveChoice; // the choice list is moved 60 pixels right
+    CalculationFacts facts;
     const char16_t* helpText;
-    bool IsSheet() const;
+
+    int materialRow = -1;
+    int hRow = -1;
+    int thicknessRow = -1;
+    int mediumRow = -1; // the medium choice
+    int flowRow = -1;
+    int ambientRow = -1;
+    int mediumTempRow = -1;
+    int diameterRow = -1;
+    int humidityRow = -1;
+    int choiceRow = -1;       // result row
+    int choiceTargetRow = -1; // input row written by a choice of alternative thickness
+    // What closing the window keeps: every row with a remembered initial value, in row order,
+    // then the material, medium and flow selections.
+    std::vector<KeptValue> kept = {};
+
+    bool IsSheet() const { return facts.sheet; }
+    bool HasFreezingSeries() const { return facts.freezingSeries; }
+    bool IsCondensation() const { return facts.condensation; }
 };
 
 const CalculationTypeSpec& CalculationTypeOf(int calculationType);

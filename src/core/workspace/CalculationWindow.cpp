@@ -4,6 +4,7 @@
 #include "CoefficientCalculator.h"
 #include "shell/AppError.h"
 #include "shell/FloatingPoint.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
@@ -125,7 +126,7 @@ bool CalculationWindow::Button1Click() {
     LastFault = {};
     try {
         const CalculationTypeSpec& info = TypeInfo();
-        const bool freezing = calculationType_ == 4;
+        const bool freezing = info.HasFreezingSeries();
         if (freezing)
             Result(0).SetParaLineEditText(QString());
         if (!RunCalculation())
@@ -141,8 +142,7 @@ bool CalculationWindow::Button1Click() {
         MarkResultsCurrent();
         return true;
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error,
-                             QStringLiteral("blad obliczen! Error: ") + error.Message());
+        prompts_.ShowMessage(MessageKind::Error, messages::CalculationError + error.Message());
         PrintEnabled = false;
         return false;
     }
@@ -254,15 +254,12 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
                 dependent.ParaLineLabelText() == QString::fromUtf16(label))
                 dependent.SetParaLineEditText(FormatFloat(pattern, value));
         };
-        if (calculationType_ == 3 || calculationType_ == 4)
-            fill(1, u"Cieplo wlasciwe", medium.SpecificHeat);
-        if (calculationType_ == 4) {
-            fill(2, u"Temperatura zamarzania czynnika", medium.FreezingTemp);
-            fill(3, u"Entalpia", medium.LatentHeat);
-        }
+        // Only the rows that follow the medium row in its types take its properties.
+        fill(1, u"Cieplo wlasciwe", medium.SpecificHeat);
+        fill(2, u"Temperatura zamarzania czynnika", medium.FreezingTemp);
+        fill(3, u"Entalpia", medium.LatentHeat);
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error,
-                             QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
+        prompts_.ShowMessage(MessageKind::Error, messages::MediumError + error.Message());
     }
     MarkResultsStale();
 }
@@ -284,8 +281,7 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
         return row->ParaLineMaterialAvailable() && row->MaterialIndex() >= 0;
     });
     if (!anyMaterial) {
-        prompts_.ShowMessage(MessageKind::Plain,
-                             QStringLiteral("Przed obliczeniami prosze podac typ materialu."));
+        prompts_.ShowMessage(MessageKind::Plain, messages::NoMaterial);
         return;
     }
     const CalculationTypeSpec& info = TypeInfo();
@@ -312,11 +308,7 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
         Input(info.hRow).SetParaLineEditText(
             FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
     } catch (const AppError& error) {
-        prompts_.ShowMessage(
-            MessageKind::Error,
-            QStringLiteral(
-                "nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ") +
-                error.Message());
+        prompts_.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
     }
     if (claddingChosen)
         session_.CoeffFromCalculator = true;

@@ -1,13 +1,13 @@
 #include "CoefficientCalculator.h"
 
 #include "CalculationWindow.h"
-#include "engine/Physics.h"
+#include "engine/SurfaceCoefficientCalc.h"
+#include "engine/Units.h"
 #include "shell/FloatingPoint.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-
-#include <array>
 
 namespace kelvara {
 
@@ -15,25 +15,7 @@ using fp::Store;
 
 namespace {
 
-// Rows the calculator reads, per calculation type; -1: none (the thickness then comes from
-// the remembered InsulationThickness).
-struct InputRowsOfType {
-    int ambient, medium, diameter, thickness, material, humidity;
-};
-constexpr std::array<InputRowsOfType, 8> CalculatorInputs = {{
-    {0, 1, 2, -1, 3, 5},
-    {0, 1, 2, 3, 4, -1},
-    {0, 1, 2, 3, 5, -1},
-    {0, 1, 5, 6, 8, -1},
-    {0, 1, 7, 8, 9, -1},
-    {0, 1, -1, -1, 2, 4},
-    {0, 1, -1, 2, 4, -1},
-    {0, 1, -1, 2, 3, -1},
-}};
-
-const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
-const QString NoH =
-    QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ");
+using messages::WrongData;
 
 float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
     return Store(TextToFloat(w.Input(row).ParaLineEditText()) * scale);
@@ -42,7 +24,7 @@ float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
 } // namespace
 
 bool CoefficientCalculator::IsSheet() const {
-    return window_.CalculationType() > 4;
+    return window_.TypeInfo().IsSheet();
 }
 
 void CoefficientCalculator::TntFormShow() {
@@ -109,11 +91,9 @@ CoefficientCalculator::Outcome CoefficientCalculator::TntComboBox1Change(int ind
     if (index < 0 || std::size_t(index) >= emissivities.size())
         failure = QStringLiteral("List index out of bounds (%1)").arg(index);
     else if (emissivities[std::size_t(index)] == 0.0f)
-        failure = QStringLiteral("wartosc e = zero!");
+        failure = messages::ZeroEmissivity;
     if (!failure.isEmpty()) {
-        window_.GetPrompts().ShowMessage(
-            MessageKind::Error,
-            QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ") + failure);
+        window_.GetPrompts().ShowMessage(MessageKind::Error, messages::NoCladding + failure);
         Settings.emissivityText = FormatFloat(QStringLiteral("#0.00"), s.Remembered.Emissivity);
         return Outcome::Closed;
     }
@@ -153,10 +133,7 @@ CoefficientCalculator::Outcome CoefficientCalculator::Button1Click() {
         if (IsSheet() && Settings.sheetDimensionVisible &&
             !(TryTextToFloat(Settings.sheetDimensionText, dimension) && dimension > 0)) {
             refused_ = Field::SheetDimension;
-            prompts.ShowMessage(
-                MessageKind::Plain,
-                QStringLiteral(
-                    "nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!"));
+            prompts.ShowMessage(MessageKind::Plain, messages::NoSheetDimension);
             s.Remembered.SurfaceCoeff = 0;
             return Outcome::StayOpen;
         }
@@ -178,143 +155,85 @@ void CoefficientCalculator::Button2Click() {
 }
 
 CoefficientCalculator::Outcome CoefficientCalculator::InsidePipeCoefficient() {
-    return Compute(Case::InsidePipe);
+    return Compute(CoefficientPlace::InsidePipe);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::OutsidePipeCoefficient() {
-    return Compute(Case::OutsidePipe);
+    return Compute(CoefficientPlace::OutsidePipe);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::InsideSheetCoefficient() {
-    return Compute(Case::InsideSheet);
+    return Compute(CoefficientPlace::InsideSheet);
 }
 CoefficientCalculator::Outcome CoefficientCalculator::OutsideSheetCoefficient() {
-    return Compute(Case::OutsideSheet);
+    return Compute(CoefficientPlace::OutsideSheet);
 }
 
-CoefficientCalculator::Outcome CoefficientCalculator::Compute(Case c) {
+CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c) {
     Session& session = window_.GetSession();
     Prompts& prompts = window_.GetPrompts();
-    const int type = window_.CalculationType();
-    const InputRowsOfType& rows = CalculatorInputs[std::size_t(type)];
-    const bool sheet = c == Case::InsideSheet || c == Case::OutsideSheet;
-    const bool condensation = type == 0 || type == 5;
-    int mode = 0;
-    switch (c) {
-    case Case::InsidePipe:
-        mode = Settings.horizontal ? FreeHorizontal : FreeVertical;
-        break;
-    case Case::OutsidePipe:
-        mode = ForcedPipe;
-        break;
-    case Case::InsideSheet:
-        mode = FreeVertical;
-        break;
-    case Case::OutsideSheet:
-        mode = ForcedFlat;
-        break;
-    }
-
-    float ta = 0, tm = 0, diameter = 0, thickness = 0, humidity = 0, emissivity = 0, wind = 0,
-          dimension = 0;
-    const int material = window_.Input(rows.material).MaterialIndex();
+    // The rows it reads; without a thickness row the remembered thickness stands in.
+    const CalculationTypeSpec& rows = window_.TypeInfo();
+    CoefficientInput in;
+    in.place = c;
+    const bool sheet = IsSheetPlace(in.place);
+    in.orientation = Settings.horizontal ? PipeOrientation::Horizontal : PipeOrientation::Vertical;
+    in.condensation = rows.IsCondensation();
+    in.materialIndex = window_.Input(rows.materialRow).MaterialIndex();
+    in.rememberedHumidity = session.Remembered.RelativeHumidity;
     try {
         // Every row the computation needs is read before anything is judged, so a row that is
         // not a number is reported as such whatever the other rows hold.
-        ta = RowNumber(window_, rows.ambient);
-        tm = RowNumber(window_, rows.medium);
+        in.ambientTemp = RowNumber(window_, rows.ambientRow);
+        in.mediumTemp = RowNumber(window_, rows.mediumTempRow);
         if (!sheet)
-            diameter = RowNumber(window_, rows.diameter, 0.001L);
-        thickness = rows.thickness >= 0 ? RowNumber(window_, rows.thickness, 0.001L)
-                                        : session.Remembered.InsulationThickness;
-        if (rows.humidity >= 0)
-            humidity = RowNumber(window_, rows.humidity);
-        if (condensation && ta < tm) {
+            in.pipeDiameter = RowNumber(window_, rows.diameterRow, MetresPerMillimetre);
+        in.thickness = rows.thicknessRow >= 0
+                           ? RowNumber(window_, rows.thicknessRow, MetresPerMillimetre)
+                           : session.Remembered.InsulationThickness;
+        if (rows.humidityRow >= 0)
+            in.relativeHumidity = RowNumber(window_, rows.humidityRow);
+        if (in.condensation && in.ambientTemp < in.mediumTemp) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
         }
         long double typed = 0;
-        if (c == Case::InsidePipe && !TryTextToFloat(Settings.emissivityText, typed))
-            emissivity = session.Remembered.Emissivity;
+        if (c == CoefficientPlace::InsidePipe && !TryTextToFloat(Settings.emissivityText, typed))
+            in.emissivity = session.Remembered.Emissivity;
         else
-            emissivity = Store(TextToFloat(Settings.emissivityText));
+            in.emissivity = Store(TextToFloat(Settings.emissivityText));
         if (Settings.outdoor)
-            wind = Store(TextToFloat(Settings.windText));
-        if (emissivity < 0 || emissivity > 1 || thickness < 0 || thickness > 0.5L ||
-            (Settings.outdoor && wind > 10)) {
+            in.windSpeed = Store(TextToFloat(Settings.windText));
+        if (!CoefficientInputsInRange(in)) {
             prompts.ShowMessage(MessageKind::Plain, WrongData);
             return Outcome::Closed;
         }
         if (sheet) {
             session.Remembered.SheetDimension = Store(TextToFloat(Settings.sheetDimensionText));
-            dimension = session.Remembered.SheetDimension;
+            in.dimension = session.Remembered.SheetDimension;
         } else {
-            dimension = Store(diameter + 2.0L * thickness);
+            in.dimension = Store(in.pipeDiameter + 2.0L * in.thickness);
         }
     } catch (const AppError& error) {
         switch (c) {
-        case Case::InsidePipe:
-            prompts.ShowMessage(MessageKind::Error, NoH + error.Message());
+        case CoefficientPlace::InsidePipe:
+            prompts.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
             return Outcome::StayOpen;
-        case Case::InsideSheet:
-        case Case::OutsideSheet:
-            prompts.ShowMessage(MessageKind::Plain, NoH + error.Message());
+        case CoefficientPlace::InsideSheet:
+        case CoefficientPlace::OutsideSheet:
+            prompts.ShowMessage(MessageKind::Plain, messages::NoCoefficient + error.Message());
             return Outcome::Closed;
-        case Case::OutsidePipe:
+        case CoefficientPlace::OutsidePipe:
             return Outcome::Closed;
         }
     }
 
     // From here on a failure ends the computation without a message.
-    try {
-        float surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
-        float h = 0;
-        auto iterate = [&] {
-            const float outer = sheet ? 0.0f : Store(diameter + 2.0L * thickness);
-            for (int step = 0; step < 21; ++step) {
-                const float k = sheet ? LayerConductance(session, tm, surface, thickness, 0,
-                                                         material, FlatLayer)
-                                      : LayerConductance(session, tm, surface, diameter, outer,
-                                                         material, PipeLayer);
-                h = SurfaceCoefficient(surface, ta, emissivity, dimension, wind, mode);
-                const float next = sheet ? SurfaceTemperature(tm, ta, k, h, 0, FlatLayer)
-                                         : SurfaceTemperature(tm, ta, k, h, outer, PipeLayer);
-                // A step that leaves the surface temperature as it was has reached the fixed
-                // point: every further step would compute the same h and surface again.
-                if (next == surface)
-                    break;
-                surface = next;
-            }
-        };
-        iterate();
-        if (condensation) {
-            float dew = DewPoint(ta, humidity);
-            if (dew >= tm) {
-                for (int round = 0; round < 10; ++round) {
-                    dew = DewPoint(ta, humidity);
-                    thickness =
-                        sheet ? RequiredThickness(session, tm, ta, 0, h, dew, material, FlatLayer)
-                              : RequiredThickness(session, tm, ta, diameter, h, dew, material,
-                                                  PipeLayer);
-                    if (!sheet)
-                        dimension = Store(diameter + 2.0L * thickness);
-                    surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
-                    iterate();
-                }
-            } else {
-                const float dewRemembered = DewPoint(ta, session.Remembered.RelativeHumidity);
-                const long double mean =
-                    (static_cast<long double>(ta) + dewRemembered) * 0.5L + 273.15L;
-                h = Store(2.268e-7L * emissivity * mean * mean * mean +
-                          1.74L *
-                              fp::Pow(static_cast<long double>(ta) - dewRemembered, 1.0L / 3.0L));
-            }
-        }
-        session.Remembered.SurfaceCoeff = h;
+    if (const auto result = ComputeSurfaceCoefficient(session, in)) {
+        session.Remembered.SurfaceCoeff = result->h;
         if (session.Catalogue.ShowSurfaceTemp)
             prompts.ShowMessage(MessageKind::Plain,
-                                QStringLiteral("Temperatura powierzchni: ") +
-                                    FormatFloat(QStringLiteral("#0.0"), surface) +
+                                messages::SurfaceTemperature +
+                                    FormatFloat(QStringLiteral("#0.0"), result->surfaceTemp) +
                                     QStringLiteral("°C"));
-    } catch (const AppError&) {
     }
     return Outcome::Closed;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/SurfaceCoefficientCalc.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -70,8 +72,7 @@ public:
     Outcome OutsideSheetCoefficient();
 
 private:
-    enum class Case { InsidePipe, OutsidePipe, InsideSheet, OutsideSheet };
-    Outcome Compute(Case c);
+    Outcome Compute(CoefficientPlace place);
 
     CalculationWindow& window_;
     Field refused_ = Field::None;

@@ -22,7 +22,7 @@ CondensationInput ReadCondensationInput(CalculationWindow& w, const Condensation
     in.ambientTemp = ReadRow(w, rows.ambient);
     in.mediumTemp = ReadRow(w, rows.medium);
     if (rows.diameter >= 0)
-        in.pipeDiameter = ReadRow(w, rows.diameter, 0.001L);
+        in.pipeDiameter = ReadRow(w, rows.diameter, MetresPerMillimetre);
     in.surfaceCoeff = ReadRow(w, rows.h);
     in.relativeHumidity = ReadRow(w, rows.humidity);
     in.material = ChosenMaterial(w, rows.material, material);

@@ -1,14 +1,13 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "Calculations.h"
-#include "engine/Physics.h"
-#include "shell/FloatingPoint.h"
+#include "ResultLogFields.h"
+#include "engine/Freezing.h"
+#include "engine/Units.h"
 
 namespace kelvara {
 
 using namespace common;
-using fp::Div;
-using fp::Store;
 
 namespace {
 
@@ -26,70 +25,27 @@ enum {
     HRow
 };
 
-struct FreezingInputs {
-    float ta, tm, density, heat, freezing, enthalpy, share, d, h;
-};
-
-FreezingInputs ReadInputs(CalculationWindow& w) {
-    FreezingInputs in{};
-    in.ta = ReadRow(w, Ambient);
-    in.tm = ReadRow(w, Medium);
+// Every input but the thickness, which the series replaces.
+FreezingInput ReadInputs(CalculationWindow& w) {
+    FreezingInput in;
+    in.ambientTemp = ReadRow(w, Ambient);
+    in.mediumTemp = ReadRow(w, Medium);
     in.density = ReadRow(w, Density);
-    in.heat = ReadRow(w, SpecificHeat);
-    in.freezing = ReadRow(w, Freezing);
-    in.enthalpy = ReadRow(w, Enthalpy, 1000.0L); // kJ/kg to J/kg
-    in.share = ReadRow(w, Share, 0.01L);         // % to a fraction
-    in.d = ReadRow(w, Diameter, 0.001L);
-    in.h = ReadRow(w, HRow);
+    in.specificHeat = ReadRow(w, SpecificHeat);
+    in.freezingTemp = ReadRow(w, Freezing);
+    in.enthalpy = ReadRow(w, Enthalpy, JoulesPerKilojoule);
+    in.frozenShare = ReadRow(w, Share, FractionPerPercent);
+    in.pipeDiameter = ReadRow(w, Diameter, MetresPerMillimetre);
+    in.surfaceCoeff = ReadRow(w, HRow);
     return in;
 }
 
-bool AcceptInputs(CalculationWindow& w, const FreezingInputs& in) {
-    return AcceptData(w, {{InRange(in.ta, -200, 300), Ambient},
-                          {InRange(in.tm, -200, 300), Medium},
-                          {InRange(in.freezing, -200, 300), Freezing},
-                          {in.d >= 0.001L, Diameter},
-                          {InRange(in.h, 1, 50), HRow},
-                          {InRange(in.density, 0.001L, 22580), Density},
-                          {InRange(in.heat, 1, 25000), SpecificHeat},
-                          {InRange(in.enthalpy, 0, 10000000), Enthalpy},
-                          {InRange(in.share, 0, 1), Share}});
-}
-
-// Writes the outcome for the order of the three temperatures into result row 0 (the time only
-// when writeTime is set); returns the time in hours when the medium cools down to freezing and
-// then freezes, else 0.
-float Outcome(CalculationWindow& w, const FreezingInputs& in, float lambda, float thickness,
-              bool writeTime) {
-    const float ta = in.ta, tm = in.tm, tf = in.freezing;
-    const QString never = QStringLiteral("nigdy"), frozen = QStringLiteral("zamarzniety");
-    if (tf < tm && tm < ta) {
-        w.Result(0).SetParaLineEditText(never);
-    } else if (tm < tf && tf <= ta) {
-        w.Result(0).SetParaLineEditText(frozen);
-    } else if (tf <= ta && ta < tm) {
-        w.Result(0).SetParaLineEditText(never);
-    } else if (ta < tm && tm < tf) {
-        w.Result(0).SetParaLineEditText(frozen);
-    } else if (tm < ta && ta < tf) {
-        w.Result(0).SetParaLineEditText(frozen);
-    } else if (ta < tf && tf < tm) {
-        const float k = LinearTransmittance(in.d, thickness, lambda, in.h);
-        const float area = Store((0.5L * in.d * Pi) * (0.5L * in.d));
-        const long double perTransmittance = Div(static_cast<long double>(area) * in.density, k);
-        const float cooling = Store(
-            fp::Ln(Div(static_cast<long double>(tm) - ta, static_cast<long double>(tf) - ta)) *
-            (perTransmittance * in.heat));
-        float time = Store(
-            Div(perTransmittance * in.enthalpy * in.share, static_cast<long double>(tf) - ta) +
-            cooling);
-        time = Store(0.0002777777777777778L * time); // seconds to hours
-        if (writeTime)
-            WriteResult(w, 0, QStringLiteral("#0.00"), time);
-        return time;
-    }
-    return 0.0f;
-}
+using F = InputField;
+const std::initializer_list<std::pair<InputField, int>> RowsOfInputs = {
+    {F::AmbientTemp, Ambient},          {F::MediumTemp, Medium}, {F::FreezingTemp, Freezing},
+    {F::PipeDiameter, Diameter},        {F::SurfaceCoeff, HRow}, {F::Density, Density},
+    {F::SpecificHeat, SpecificHeat},    {F::Enthalpy, Enthalpy}, {F::FrozenShare, Share},
+    {F::InsulationThickness, Thickness}};
 
 } // namespace
 
@@ -97,22 +53,37 @@ bool PipeFreezingTime(CalculationWindow& w) {
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
-    FreezingInputs in = ReadInputs(w);
-    const float thickness = ReadRow(w, Thickness, 0.001L);
-    if (!CheckMaterialTemperatures(w, material, in.ta, in.tm))
+    FreezingInput in = ReadInputs(w);
+    in.thickness = ReadRow(w, Thickness, MetresPerMillimetre);
+    in.material = ChosenMaterial(w, Material, material);
+    std::vector<Warning> warnings;
+    if (!ReportChecks(w, warnings, CheckPipeFreezing(w.GetSession(), in, warnings), RowsOfInputs))
         return false;
-    if (!AcceptInputs(w, in) || !AcceptData(w, {{thickness >= 0, Thickness}}))
-        return false;
 
-    AutomaticCoefficient(w, HRow, thickness, in.h);
+    float h = in.surfaceCoeff;
+    AutomaticCoefficient(w, HRow, in.thickness, h);
 
-    QString userLambdaText;
-    const float lambda = Conductivity(w, Material, material, in.ta, in.tm, userLambdaText);
-    Outcome(w, in, lambda, thickness, true);
+    const FreezingResult r = PipeFreezingResults(w.GetSession(), in, h);
+    if (r.fault)
+        throw *r.fault;
+    switch (r.outcome) {
+    case FreezingOutcome::Freezes:
+        WriteResult(w, 0, QStringLiteral("#0.00"), r.hours);
+        break;
+    case FreezingOutcome::Never:
+        w.Result(0).SetParaLineEditText(QStringLiteral("nigdy"));
+        break;
+    case FreezingOutcome::Frozen:
+        w.Result(0).SetParaLineEditText(QStringLiteral("zamarzniety"));
+        break;
+    case FreezingOutcome::Undetermined:
+        break;
+    }
 
+    const QString userLambdaText = UserLambdaText(in.material);
     w.ResultLog.append(
         InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
-        w.Input(Freezing).ParaLineEditText() + QStringLiteral("[°C]\t") +
+        FreezingTempField(w.Input(Freezing).ParaLineEditText()) + u'\t' +
         InputFields(w, Material, userLambdaText,
                     {Enthalpy, Share, Diameter, Thickness, Material, HRow}) +
         ResultFields(w, {0}));
@@ -120,15 +91,17 @@ bool PipeFreezingTime(CalculationWindow& w) {
 }
 
 float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness) {
-    const FreezingInputs in = ReadInputs(w);
-    if (!AcceptInputs(w, in)) {
+    FreezingInput in = ReadInputs(w);
+    std::vector<Warning> none;
+    if (!ReportChecks(w, none, CheckFreezingSeries(in), RowsOfInputs))
         return 0.0f;
-    }
-    QString unused;
-    const int material = w.Input(Material).MaterialIndex();
-    const float lambda = Conductivity(w, Material, material, in.ta, in.tm, unused);
+    in.thickness = thickness;
+    in.material = ChosenMaterial(w, Material, w.Input(Material).MaterialIndex());
     // The series keeps the time of the typed thickness in the result row.
-    return Outcome(w, in, lambda, thickness, false);
+    const FreezingResult r = PipeFreezingResults(w.GetSession(), in, in.surfaceCoeff);
+    if (r.fault)
+        throw *r.fault;
+    return r.outcome == FreezingOutcome::Freezes ? *r.hours : 0.0f;
 }
 
 } // namespace kelvara

@@ -37,8 +37,8 @@ bool PipeHeatLoss(CalculationWindow& w) {
     HeatLossInput in;
     in.ambientTemp = ReadRow(w, Ambient);
     in.mediumTemp = ReadRow(w, Medium);
-    in.pipeDiameter = ReadRow(w, Diameter, 0.001L);
-    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.pipeDiameter = ReadRow(w, Diameter, MetresPerMillimetre);
+    in.thickness = ReadRow(w, Thickness, MetresPerMillimetre);
     in.extent = ReadRow(w, Length);
     in.surfaceCoeff = ReadRow(w, HRow);
     in.energyCost = ReadRow(w, Price);
@@ -76,7 +76,7 @@ bool SheetHeatLoss(CalculationWindow& w) {
     HeatLossInput in;
     in.ambientTemp = ReadRow(w, Ambient);
     in.mediumTemp = ReadRow(w, Medium);
-    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.thickness = ReadRow(w, Thickness, MetresPerMillimetre);
     in.extent = ReadRow(w, Area);
     in.surfaceCoeff = ReadRow(w, HRow);
     in.energyCost = ReadRow(w, Price);

@@ -3,6 +3,7 @@
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
 #include "shell/FloatingPoint.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
@@ -295,8 +296,7 @@ bool PipeSizingWindow::Button1Click() {
             OnResultsChanged();
         return done;
     } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error,
-                             QStringLiteral("blad obliczen! Error: ") + error.Message());
+        prompts_.ShowMessage(MessageKind::Error, messages::CalculationError + error.Message());
         PrintEnabled = false;
         if (OnResultsChanged)
             OnResultsChanged();
@@ -308,7 +308,7 @@ bool PipeSizingWindow::Calculate() {
     const int material = Input(SizingMaterial).MaterialIndex();
     if (material < 0) {
         LastFault = {SizingMaterial, true};
-        prompts_.ShowMessage(MessageKind::Plain, NoMaterial);
+        prompts_.ShowMessage(MessageKind::Plain, messages::NoMaterial);
         return false;
     }
     const auto read = [&](int row, long double factor = 1.0L) {
@@ -344,14 +344,14 @@ bool PipeSizingWindow::Calculate() {
     const std::optional<SizingRefusal> refusal = CheckPipeSizing(session_, in, warnings);
     for (Warning warning : warnings)
         if (warning == Warning::MaterialTooCold)
-            prompts_.ShowMessage(MessageKind::Plain, MaterialTooColdText);
+            prompts_.ShowMessage(MessageKind::Plain, messages::MaterialTooCold);
     if (refusal) {
         if (refusal->check == RefusalCheck::MaterialTooHot) {
-            prompts_.ShowMessage(MessageKind::Plain, MaterialTooHotText);
+            prompts_.ShowMessage(MessageKind::Plain, messages::MaterialTooHot);
             return false;
         }
         LastFault = {RowOf(refusal->input), refusal->input == SizingField::RegulationCase};
-        prompts_.ShowMessage(MessageKind::Plain, WrongData);
+        prompts_.ShowMessage(MessageKind::Plain, messages::WrongData);
         return false;
     }
     const PipeSizingResult r = PipeSizingResults(session_, in);

@@ -28,8 +28,8 @@ bool PipeSurfaceTemperatureCalc(CalculationWindow& w) {
     SurfaceTemperatureInput in;
     in.ambientTemp = ReadRow(w, Ambient);
     in.mediumTemp = ReadRow(w, Medium);
-    in.pipeDiameter = ReadRow(w, Diameter, 0.001L);
-    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.pipeDiameter = ReadRow(w, Diameter, MetresPerMillimetre);
+    in.thickness = ReadRow(w, Thickness, MetresPerMillimetre);
     in.surfaceCoeff = ReadRow(w, HRow);
     in.material = ChosenMaterial(w, Material, material);
 
@@ -59,7 +59,7 @@ bool SheetSurfaceTemperatureCalc(CalculationWindow& w) {
     SurfaceTemperatureInput in;
     in.ambientTemp = ReadRow(w, Ambient);
     in.mediumTemp = ReadRow(w, Medium);
-    in.thickness = ReadRow(w, Thickness, 0.001L);
+    in.thickness = ReadRow(w, Thickness, MetresPerMillimetre);
     in.surfaceCoeff = ReadRow(w, HRow);
     in.material = ChosenMaterial(w, Material, material);
 

@@ -3,6 +3,7 @@
 #include "shell/Look.h"
 
 #include "shell/FloatingPoint.h"
+#include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 
@@ -89,7 +90,7 @@ void TThermal_Cond::Cmd_finishedClick() {
     // Any number is taken, zero and negative ones too; nothing else.
     if (ME_lambda->text().isEmpty() || !TryTextToFloat(ME_lambda->text(), value) ||
         !(std::fabs(value) <= FLT_MAX)) {
-        prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Wprowadz wlasciwe dane"));
+        prompts_.ShowMessage(MessageKind::Plain, messages::WrongData);
         // Back to the value, ready to be typed over.
         ME_lambda->setFocus(Qt::OtherFocusReason);
         ME_lambda->selectAll();

@@ -3,6 +3,7 @@
 #include "Tf_Print.h"
 #include "shell/EmptyCaption.h"
 #include "shell/Look.h"
+#include "shell/Messages.h"
 #include "shell/Prompts.h"
 #include "workspace/CalculationWindow.h"
 
@@ -113,7 +114,7 @@ void TPrintDecision::Button1Click() {
         data->setText(CopyResultLines(*source_->log, *source_->copyHeaderPending, Headings()));
         data->setHtml(ResultLogHtml(*source_->log));
         QGuiApplication::clipboard()->setMimeData(data);
-        prompts_.ShowMessage(MessageKind::Plain, QStringLiteral("Ok"));
+        prompts_.ShowMessage(MessageKind::Plain, messages::Copied);
     }
     accept();
 }

@@ -1,6 +1,7 @@
 #include "Tf_Print.h"
 
 #include "shell/AppError.h"
+#include "shell/Messages.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
 #include "workspace/CalculationWindow.h"
@@ -37,8 +38,8 @@ bool Tf_Print::Build() {
         items_ = BuildReport(window_, headings_, QDate::currentDate());
         return true;
     } catch (const AppError& error) {
-        window_.GetPrompts().ShowMessage(
-            MessageKind::Error, QStringLiteral("niewlasciwe parametry czynnika") + error.Message());
+        window_.GetPrompts().ShowMessage(MessageKind::Error,
+                                         messages::MediumError + error.Message());
         return false;
     }
 }

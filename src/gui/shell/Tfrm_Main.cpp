@@ -12,6 +12,8 @@
 #include "windows/TSplash.h"
 #include "windows/Tfrm_Info.h"
 
+#include "shell/Messages.h"
+#include "shell/Version.h"
 #include "workspace/TPipeForm.h"
 #include "workspace/TPipeSizingForm.h"
 #include <QTimer>
@@ -179,7 +181,7 @@ void Tfrm_Main::showEvent(QShowEvent* event) {
 
 void Tfrm_Main::FormShow() {
     setWindowTitle(QStringLiteral("Kelvara 5"));
-    Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
+    Label1->setText(QStringLiteral("Kelvara  ") + QLatin1String(version::Title));
     Label2->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     GroupBox1->setTitle(QStringLiteral("Rurociagi"));
     GroupBox2->setTitle(QStringLiteral("Plyty"));
@@ -263,7 +265,7 @@ void Tfrm_Main::Help1Click() {
     if (!OpenHelpFile(session_.Catalogue, 8, OpenUrl, [this](const QString& path) {
             return prompts_.HelpWindow().ShowHelpDocument(path);
         }))
-        prompts_.ShowMessage(MessageKind::Error, QStringLiteral("no help available!"));
+        prompts_.ShowMessage(MessageKind::Error, messages::NoHelp);
 }
 
 void Tfrm_Main::Image1Click() {
@@ -271,7 +273,7 @@ void Tfrm_Main::Image1Click() {
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* event) {
-    if (!prompts_.AskYesNo(ProgramName, QStringLiteral("Are you sure to close the program?"))) {
+    if (!prompts_.AskYesNo(ProgramName, messages::ConfirmClose)) {
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 #include "TSplash.h"
 
 #include "shell/Look.h"
+#include "shell/Version.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -55,7 +56,7 @@ void TSplash::closeEvent(QCloseEvent* event) {
 
 void TSplash::showEvent(QShowEvent* event) {
     CentreOn(this, ScreenArea(this));
-    Label1->setText(QStringLiteral("Kelvara ") + QStringLiteral(" 5.0"));
+    Label1->setText(QStringLiteral("Kelvara  ") + QLatin1String(version::Title));
     Label4->setText(QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
     Splashtimer->start();
     QDialog::showEvent(event);

@@ -161,3 +161,115 @@ TEST_F(CalculationWindowTest, ANumberTooLargeForStorageIsNotKept) {
 }
 
 } // namespace
+
+namespace {
+
+struct RolesCase {
+    int type;
+    int material, h, thickness, medium, flow, choice, choiceTarget;
+    int ambient, mediumTemp, diameter, humidity;
+    bool sheet, freezingSeries, condensation;
+    std::vector<int> keptNumbers;  // rows whose numbers closing keeps, in order
+    std::vector<int> keptInMetres; // of those, the rows typed in mm
+};
+
+// The row layouts of the eight types, row by row.
+const RolesCase RolesCases[] = {
+    {0, 3, 4, -1, -1, -1, -1, -1, 0, 1, 2, 5, false, false, true, {0, 1, 2, 4, 5}, {2}},
+    {1, 4, 5, 3, -1, -1, -1, -1, 0, 1, 2, -1, false, false, false, {0, 1, 2, 3, 5}, {2, 3}},
+    {2, 5, 6, 3, -1, -1, 5, 3, 0, 1, 2, -1, false, false, false, {0, 1, 2, 3, 4, 6, 7}, {2, 3}},
+    {3,
+     8,
+     9,
+     6,
+     2,
+     4,
+     -1,
+     -1,
+     0,
+     1,
+     5,
+     -1,
+     false,
+     false,
+     false,
+     {0, 1, 2, 3, 4, 5, 6, 7, 9},
+     {5, 6}},
+    {4,
+     9,
+     10,
+     8,
+     2,
+     -1,
+     1,
+     -1,
+     0,
+     1,
+     7,
+     -1,
+     false,
+     true,
+     false,
+     {0, 1, 2, 3, 4, 5, 6, 7, 8, 10},
+     {7, 8}},
+    {5, 2, 3, -1, -1, -1, -1, -1, 0, 1, -1, 4, true, false, true, {0, 1, 3, 4}, {}},
+    {6, 4, 5, 2, -1, -1, 5, 2, 0, 1, -1, -1, true, false, false, {0, 1, 2, 3, 5, 6}, {2}},
+    {7, 3, 4, 2, -1, -1, -1, -1, 0, 1, -1, -1, true, false, false, {0, 1, 2, 4}, {2}},
+};
+
+class TypeTableRoles : public testing::TestWithParam<RolesCase> {};
+
+TEST_P(TypeTableRoles, FollowFromTheRowTags) {
+    const RolesCase& c = GetParam();
+    const CalculationTypeSpec& t = CalculationTypeOf(c.type);
+    EXPECT_EQ(t.materialRow, c.material);
+    EXPECT_EQ(t.hRow, c.h);
+    EXPECT_EQ(t.thicknessRow, c.thickness);
+    EXPECT_EQ(t.mediumRow, c.medium);
+    EXPECT_EQ(t.flowRow, c.flow);
+    EXPECT_EQ(t.choiceRow, c.choice);
+    EXPECT_EQ(t.choiceTargetRow, c.choiceTarget);
+    EXPECT_EQ(t.ambientRow, c.ambient);
+    EXPECT_EQ(t.mediumTempRow, c.mediumTemp);
+    EXPECT_EQ(t.diameterRow, c.diameter);
+    EXPECT_EQ(t.humidityRow, c.humidity);
+    EXPECT_EQ(t.IsSheet(), c.sheet);
+    EXPECT_EQ(t.HasFreezingSeries(), c.freezingSeries);
+    EXPECT_EQ(t.IsCondensation(), c.condensation);
+
+    using What = KeptValue::What;
+    std::vector<int> numbers, inMetres, selections;
+    std::vector<What> selectionKinds;
+    for (const KeptValue& kept : t.kept) {
+        if (kept.what == What::Number) {
+            EXPECT_TRUE(selections.empty()) << "numbers come before the selections";
+            numbers.push_back(kept.row);
+            if (kept.scale != 1.0L) {
+                EXPECT_EQ(kept.scale, 0.001L) << kept.row;
+                inMetres.push_back(kept.row);
+            }
+        } else {
+            selections.push_back(kept.row);
+            selectionKinds.push_back(kept.what);
+        }
+    }
+    EXPECT_EQ(numbers, c.keptNumbers);
+    EXPECT_EQ(inMetres, c.keptInMetres);
+    std::vector<int> wantSelections = {c.material};
+    std::vector<What> wantKinds = {What::MaterialSelection};
+    if (c.medium >= 0) {
+        wantSelections.push_back(c.medium);
+        wantKinds.push_back(What::MediumSelection);
+    }
+    if (c.flow >= 0) {
+        wantSelections.push_back(c.flow);
+        wantKinds.push_back(What::FlowRateSelection);
+    }
+    EXPECT_EQ(selections, wantSelections);
+    EXPECT_EQ(selectionKinds, wantKinds);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, TypeTableRoles, testing::ValuesIn(RolesCases),
+                         [](const auto& info) { return std::to_string(info.param.type); });
+
+} // namespace

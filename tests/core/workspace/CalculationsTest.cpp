@@ -1,6 +1,7 @@
 #include "workspace/Calculations.h"
 #include "QtPrinters.h"
 #include "WindowFixture.h"
+#include "shell/Messages.h"
 #include "shell/ToleranceTable.h"
 
 using namespace kelvara;
@@ -16,7 +17,8 @@ struct CalcCase {
     std::vector<const char*> results;
 };
 
-class Calculations : public test::WindowFixture, public testing::WithParamInterface<CalcCase> {
+class Calculations : public test::StrictWindowFixture,
+                     public testing::WithParamInterface<CalcCase> {
 protected:
     void SetUp() override {
         session.Remembered.UserLambda = 0.036f;
@@ -142,24 +144,25 @@ struct RefusalCase {
     const char* name;
     int type;
     std::vector<const char*> inputs;
-    const char* message;
+    QString message;
 };
 
-class Refusals : public test::WindowFixture, public testing::WithParamInterface<RefusalCase> {};
+class Refusals : public test::StrictWindowFixture,
+                 public testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(Refusals, StopWithTheirMessageAndChangeNothing) {
     const RefusalCase& c = GetParam();
     Open(c.type);
     Enter(c.inputs);
     const float thickness = session.Remembered.InsulationThickness;
+    prompts.Expect(c.message);
     EXPECT_FALSE(window->Button1Click());
-    ASSERT_FALSE(prompts.messages.empty());
-    EXPECT_EQ(prompts.messages.back().text, QString::fromUtf8(c.message));
+    EXPECT_TRUE(prompts.AllShown());
     EXPECT_EQ(window->ResultLog.size(), 2);
     EXPECT_EQ(session.Remembered.InsulationThickness, thickness);
 }
 
-const char* const Wrong = "Wprowadz wlasciwe dane";
+const QString& Wrong = messages::WrongData;
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, Refusals,
@@ -167,22 +170,21 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"DropNoMaterialFirst",
                     3,
                     {"", "", "", "", "", "", "", "", "", ""},
-                    "Przed obliczeniami prosze podac typ materialu."},
+                    messages::NoMaterial},
         RefusalCase{"DropNoUnit",
                     3,
                     {"", "", "", "", "0.2 none", "", "", "", "Kauczuk", ""},
-                    "prosze wybrac jednostke przeplywu przed obliczeniami"},
+                    messages::NoFlowUnit},
         RefusalCase{"DropFlowTooSmall",
                     3,
                     {"", "", "", "", "0.0009 l/s", "", "", "", "Kauczuk", ""},
                     Wrong},
         RefusalCase{
             "DropFlowTooLarge", 3, {"", "", "", "", "3300 ft/s", "", "", "", "Kauczuk", ""}, Wrong},
-        RefusalCase{
-            "DropHotMedium",
-            3,
-            {"20", "120", "", "", "", "", "", "", "Kauczuk", ""},
-            "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane"},
+        RefusalCase{"DropHotMedium",
+                    3,
+                    {"20", "120", "", "", "", "", "", "", "Kauczuk", ""},
+                    messages::MaterialTooHot},
         RefusalCase{
             "DropHAbove50", 3, {"20", "80", "", "", "", "", "", "", "Kauczuk", "50.1"}, Wrong},
         RefusalCase{"FreezingShareAbove100",
@@ -206,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SheetCondensationMediumWarmer", 5, {"20", "21", "Kauczuk", "9", "50"}, Wrong}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class FreezingSeries_ : public test::WindowFixture {};
+class FreezingSeries_ : public test::StrictWindowFixture {};
 
 TEST_F(FreezingSeries_, FollowsTheStandardThicknesses) {
     session.Remembered.UserLambda = 0.036f;
@@ -238,9 +240,8 @@ TEST_F(FreezingSeries_, LowerLimitWarningShowsOnce) {
     Open(4);
     Type({"-10", "-5", "1000", "4180", "0", "335", "20", "25.4", "10"});
     window->Input(9).ChooseMaterial(1); // from 0 °C
+    prompts.Expect(messages::MaterialTooCold);
     ASSERT_TRUE(window->Button1Click());
-    EXPECT_EQ(prompts.Texts(), QStringList{QStringLiteral(
-                                   "Temperatura medium jest za niska dla wybranego materialu ")});
 }
 
 TEST_F(FreezingSeries_, CondensationRemembersTheThickness) {
@@ -255,11 +256,10 @@ TEST_F(FreezingSeries_, CondensationRemembersTheThickness) {
                 window->Result(1).ParaLineEditText().toDouble(), 0.001);
     // Without a table the size says so and the calculation still completes.
     session.PipeToleranceTable.reset();
+    prompts.Expect(messages::ToleranceNotReadable + messages::PipesTableNotOpen,
+                   MessageKind::Error);
     ASSERT_TRUE(window->Button1Click());
     EXPECT_EQ(window->Result(2).ParaLineEditText(), QStringLiteral("Error!"));
-    EXPECT_EQ(prompts.Texts().last(),
-              QStringLiteral(
-                  "Nie mozna ocenic tabeli tolerancji! Error: Pipes Tolerance table not open!"));
 }
 
 } // namespace

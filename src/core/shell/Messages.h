@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The texts the program shows in its message boxes, once each: the code that shows them and the
+// tests that expect them use these. A text ending in "Error: " is followed by the failure's own
+// message.
+namespace kelvara::messages {
+
+inline const QString NoMaterial = QStringLiteral("Przed obliczeniami prosze podac typ materialu.");
+inline const QString WrongData = QStringLiteral("Wprowadz wlasciwe dane");
+inline const QString MaterialTooHot = QStringLiteral(
+    "temperatura otoczenia jest za wysoka dla wybranego materialu, obliczenia przerwane");
+inline const QString MaterialTooCold =
+    QStringLiteral("Temperatura medium jest za niska dla wybranego materialu ");
+inline const QString NoFlowUnit =
+    QStringLiteral("prosze wybrac jednostke przeplywu przed obliczeniami");
+inline const QString CalculationError = QStringLiteral("blad obliczen! Error: ");
+inline const QString MediumError = QStringLiteral("niewlasciwe parametry czynnika");
+inline const QString NoCoefficient =
+    QStringLiteral("nie mozna okreslic h! Prosze sprawdzic dane i spróbowac ponownie! Error: ");
+inline const QString NoSheetDimension =
+    QStringLiteral("nie mozna okreslic wlasciwej grubosci, prosze spróbowac ponownie!");
+inline const QString NoCladding =
+    QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ");
+inline const QString ZeroEmissivity = QStringLiteral("wartosc e = zero!");
+inline const QString SurfaceTemperature = QStringLiteral("Temperatura powierzchni: ");
+inline const QString ToleranceNotReadable =
+    QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: ");
+inline const QString ToleranceError = QStringLiteral("blad tablicy tolerancji! Error: ");
+inline const QString IniFileError = QStringLiteral("blad wczytywania Inifile! Error: ");
+inline const QString PipesTableNotOpen = QStringLiteral("Pipes Tolerance table not open!");
+inline const QString SheetsTableNotOpen = QStringLiteral("Sheets Tolerance table not open!");
+inline const QString Copied = QStringLiteral("Ok");
+inline const QString NoHelp = QStringLiteral("no help available!");
+inline const QString ConfirmClose = QStringLiteral("Are you sure to close the program?");
+
+} // namespace kelvara::messages
