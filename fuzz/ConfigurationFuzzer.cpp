@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Fail("more than one loading message", prompts.Texts().join(u'|'));
 
     // One calculation over the loaded catalogue, its type and material taken from the input.
-    session.CalculationType = int(size % CalculationTypeCount);
+    session.CalculationType = CalculationTypeFromNumber(int(size % CalculationTypeCount));
     CalculationWindow window(session, prompts);
     window.TntFormShow();
     const int materialRow = window.TypeInfo().materialRow;

@@ -200,7 +200,7 @@ QString CalculationTypeNames() {
 
 std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string& err) {
     if (options.calculationType != PipeSizingBatchType &&
-        !CalculationFor(options.calculationType)) {
+        !CalculationFor(CalculationTypeFromNumber(options.calculationType))) {
         Append(err, QStringLiteral("kelvara-cli: calculation type %1 is not available\n")
                         .arg(options.calculationType));
         return std::nullopt;
@@ -221,7 +221,7 @@ std::optional<BatchSetup> PrepareBatch(const BatchOptions& options, std::string&
         for (const QString& message : loadPrompts.messages)
             Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));
     }
-    configured.CalculationType = options.calculationType;
+    configured.CalculationType = CalculationTypeFromNumber(options.calculationType);
     setup.decimalComma = options.decimalComma;
     BatchPrompts quiet;
     if (options.calculationType == PipeSizingBatchType) {
@@ -251,7 +251,7 @@ int RunBatch(const BatchOptions& options, const QByteArray& input, std::string& 
 int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string& out,
                   std::string& err) {
     const Session& configured = setup.configured;
-    const int type = configured.CalculationType;
+    const int type = CalculationTypeNumber(configured.CalculationType);
     if (type == PipeSizingBatchType)
         return RunSizingInput(setup, input, out, err);
     const CalculationTypeSpec& info = CalculationTypeOf(type);
@@ -294,7 +294,7 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
         session.Catalogue = configured.Catalogue;
         session.PipeToleranceTable = configured.PipeToleranceTable;
         session.SheetToleranceTable = configured.SheetToleranceTable;
-        session.CalculationType = type;
+        session.CalculationType = CalculationTypeFromNumber(type);
         BatchPrompts prompts;
         CalculationWindow window(session, prompts);
         window.TntFormShow();

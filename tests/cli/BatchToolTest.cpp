@@ -36,7 +36,7 @@ QString InProgram(const QStringList& fields, const QString& material,
     Session session;
     test::RecordingPrompts prompts;
     LoadConfiguration(session, prompts, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
-    session.CalculationType = 2;
+    session.CalculationType = CalculationType::PipeHeatLoss;
     CalculationWindow window(session, prompts);
     window.TntFormShow();
     for (int i = 0; i < fields.size(); ++i)

@@ -19,7 +19,7 @@ namespace kelvara::test {
 class CalculationWindowUi : public testing::Test, protected UserInput {
 protected:
     void Open(int type) {
-        session.CalculationType = type;
+        session.CalculationType = CalculationTypeFromNumber(type);
         form = std::make_unique<TPipeForm>(session, prompts, prompts.HelpWindow(),
                                            prompts.PrintDecision());
         form->OpenUrl = [](const QUrl&) { return true; };

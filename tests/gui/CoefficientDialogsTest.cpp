@@ -73,7 +73,7 @@ void ExpectNothingClipped(QWidget* window, const std::string& where) {
 class CalculatorWindowTest : public testing::Test, protected test::UserInput {
 protected:
     void Open(int type) {
-        session.CalculationType = type;
+        session.CalculationType = CalculationTypeFromNumber(type);
         model = std::make_unique<CalculationWindow>(session, prompts);
         model->TntFormShow();
         model->Input(model->TypeInfo().materialRow).ChooseMaterial(0);

@@ -267,7 +267,7 @@ class MonkeyTest : public testing::TestWithParam<int> {};
 
 TEST_P(MonkeyTest, RandomUseNeverShowsAStrangeText) {
     Session session = test::SessionWithSmallCatalogue();
-    session.CalculationType = GetParam();
+    session.CalculationType = CalculationTypeFromNumber(GetParam());
     GuiPrompts prompts;
     Monkey monkey(session, prompts, 20261210u + unsigned(GetParam()), 1500);
     monkey.Run();

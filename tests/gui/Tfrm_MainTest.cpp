@@ -122,12 +122,15 @@ TEST_F(MainWindowTest, EachEntrySetsItsCalculationType) {
         ASSERT_TRUE(button && action);
         EXPECT_EQ(button->text(), QString::fromUtf8(e.caption));
         EXPECT_EQ(action->text(), QString::fromUtf8(e.caption));
-        session.CalculationType = -1;
+        // Another type beforehand, so that the entry is seen setting its own.
+        const CalculationType other =
+            CalculationTypeFromNumber((e.type + 1) % CalculationTypeCount);
+        session.CalculationType = other;
         button->click();
-        EXPECT_EQ(session.CalculationType, e.type) << e.button;
-        session.CalculationType = -1;
+        EXPECT_EQ(session.CalculationType, CalculationTypeFromNumber(e.type)) << e.button;
+        session.CalculationType = other;
         action->trigger();
-        EXPECT_EQ(session.CalculationType, e.type) << e.menuItem;
+        EXPECT_EQ(session.CalculationType, CalculationTypeFromNumber(e.type)) << e.menuItem;
     }
     ASSERT_EQ(captions.size(), 16);
     EXPECT_EQ(captions[0], QStringLiteral("Zabezpieczanie przed kondensacja na rurach"));

@@ -24,7 +24,7 @@ inline Catalogues SmallCatalogue() {
 inline Session SessionWithSmallCatalogue(int calculationType = 2) {
     Session s;
     s.Catalogue = SmallCatalogue();
-    s.CalculationType = calculationType;
+    s.CalculationType = CalculationTypeFromNumber(calculationType);
     return s;
 }
 

@@ -15,7 +15,7 @@ namespace kelvara::test {
 template <class PromptsType> class WindowFixtureOf : public testing::Test {
 protected:
     void Open(int type) {
-        session.CalculationType = type;
+        session.CalculationType = CalculationTypeFromNumber(type);
         window = std::make_unique<CalculationWindow>(session, prompts);
         window->TntFormShow();
     }

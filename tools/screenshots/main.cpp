@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     Save(main, out, QStringLiteral("main"));
 
     for (int type = 0; type < 8; ++type) {
-        session.CalculationType = type;
+        session.CalculationType = CalculationTypeFromNumber(type);
         TPipeForm form(session, prompts, prompts.HelpWindow(), prompts.PrintDecision());
         form.show();
         CalculationWindow& model = form.Model();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CalculationType.h"
 #include "Catalogues.h"
 #include "ToleranceTable.h"
 
@@ -53,7 +54,7 @@ struct Session {
     std::shared_ptr<const TToleranceTable> SheetToleranceTable;
     RememberedValues Remembered;
     SizingValues Sizing;
-    int CalculationType = 0;
+    kelvara::CalculationType CalculationType = kelvara::CalculationType::PipeCondensation;
     bool CoeffFromCalculator = false;
     int CalculatorCladdingIndex = -1; // cladding chosen in the h calculator, for the report
 

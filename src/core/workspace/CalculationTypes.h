@@ -8,8 +8,6 @@
 
 namespace kelvara {
 
-inline constexpr int CalculationTypeCount = 8;
-
 // Where a row's initial text comes from: a remembered value times a scale, in a pattern.
 struct InitialValue {
     float RememberedValues::*value = nullptr;
@@ -76,6 +74,9 @@ struct CalculationTypeSpec {
 };
 
 const CalculationTypeSpec& CalculationTypeOf(int calculationType);
+inline const CalculationTypeSpec& CalculationTypeOf(CalculationType type) {
+    return CalculationTypeOf(CalculationTypeNumber(type));
+}
 
 // The table's texts of one type as QStrings, made once: every window of the type shares them.
 struct CalculationTypeTexts {
@@ -87,6 +88,9 @@ struct CalculationTypeTexts {
     QString logHeader; // the labels of the result list's heading line, tab-separated
 };
 const CalculationTypeTexts& CalculationTypeTextsOf(int calculationType);
+inline const CalculationTypeTexts& CalculationTypeTextsOf(CalculationType type) {
+    return CalculationTypeTextsOf(CalculationTypeNumber(type));
+}
 
 inline const QStringList FlowRateUnits = {QStringLiteral("m/s"), QStringLiteral("l/s"),
                                           QStringLiteral("ft/s"), QStringLiteral("gal/min")};

@@ -31,7 +31,7 @@ public:
     bool ResultsStale() const;
 
     const CalculationTypeSpec& TypeInfo() const { return CalculationTypeOf(calculationType_); }
-    int CalculationType() const { return calculationType_; }
+    kelvara::CalculationType CalculationType() const { return calculationType_; }
     TParaLine& Input(int i);
     TParaLine& Result(int j);
     Session& GetSession() { return session_; }
@@ -67,7 +67,7 @@ private:
 
     Session& session_;
     Prompts& prompts_;
-    int calculationType_ = 0;
+    kelvara::CalculationType calculationType_ = kelvara::CalculationType::PipeCondensation;
 };
 
 } // namespace kelvara

@@ -4,14 +4,15 @@
 
 namespace kelvara {
 
-Calculation CalculationFor(int calculationType) {
-    static constexpr std::array<Calculation, 8> calculations = {
+Calculation CalculationFor(CalculationType calculationType) {
+    static constexpr std::array<Calculation, CalculationTypeCount> calculations = {
         &PipeCondensation,    &PipeSurfaceTemperatureCalc, &PipeHeatLoss,
         &PipeTemperatureDrop, &PipeFreezingTime,           &SheetCondensation,
         &SheetHeatLoss,       &SheetSurfaceTemperatureCalc};
-    if (calculationType < 0 || calculationType >= int(calculations.size()))
+    const int number = CalculationTypeNumber(calculationType);
+    if (number < 0 || number >= CalculationTypeCount)
         return nullptr;
-    return calculations[std::size_t(calculationType)];
+    return calculations[std::size_t(number)];
 }
 
 } // namespace kelvara

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/CalculationType.h"
+
 namespace kelvara {
 
 class CalculationWindow;
@@ -21,6 +23,6 @@ bool SheetSurfaceTemperatureCalc(CalculationWindow& w);
 float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness);
 
 // The calculation of a type, or nullptr for a number that is no type.
-Calculation CalculationFor(int calculationType);
+Calculation CalculationFor(CalculationType calculationType);
 
 } // namespace kelvara

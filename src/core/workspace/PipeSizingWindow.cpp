@@ -255,8 +255,8 @@ void PipeSizingWindow::MaterialChosen(TParaLine& row) {
 // The h calculator works on a calculation window: it gets one of the pipe surface temperature,
 // filled from this window's rows, and its answer comes back into the h row.
 void PipeSizingWindow::HButtonClicked(TParaLine&) {
-    const int savedType = session_.CalculationType;
-    session_.CalculationType = 1;
+    const CalculationType savedType = session_.CalculationType;
+    session_.CalculationType = CalculationType::PipeSurfaceTemperature;
     CalculationWindow pipe(session_, prompts_);
     pipe.TntFormShow();
     session_.CalculationType = savedType;

@@ -232,7 +232,7 @@ void Tfrm_Main::FormShow() {
 }
 
 void Tfrm_Main::OpenCalculation(int calculationType) {
-    session_.CalculationType = calculationType;
+    session_.CalculationType = CalculationTypeFromNumber(calculationType);
     TPipeForm form(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision(), this);
     form.OpenUrl = OpenUrl;
     if (OnCalculationWindow)

@@ -170,7 +170,7 @@ void TPipeForm::FocusFault() {
 }
 
 void TPipeForm::Button2Click() {
-    if (OpenHelpFile(session_.Catalogue, model_.CalculationType(), OpenUrl,
+    if (OpenHelpFile(session_.Catalogue, CalculationTypeNumber(model_.CalculationType()), OpenUrl,
                      [this](const QString& path) { return help_.ShowHelpDocument(path); }))
         return;
     help_.SetHelpText(QString::fromUtf16(model_.TypeInfo().helpText));

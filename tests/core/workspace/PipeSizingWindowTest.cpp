@@ -212,7 +212,7 @@ TEST_F(SizingWindow, HButtonBringsTheCalculatorsCoefficient) {
     EXPECT_TRUE(session.CoeffFromCalculator);
     // The rows of this window are as typed.
     EXPECT_EQ(window->Input(SizingMedium).ParaLineEditText(), QStringLiteral("70"));
-    EXPECT_EQ(session.CalculationType, 0);
+    EXPECT_EQ(session.CalculationType, CalculationType::PipeCondensation);
 
     window->Input(SizingMaterial).SetMaterialIndex(-1);
     prompts.messages.clear();
