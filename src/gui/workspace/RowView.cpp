@@ -1,4 +1,5 @@
 #include "RowView.h"
+#include "FormParts.h"
 #include "shell/Look.h"
 
 #include "shell/NumericEdit.h"
@@ -15,15 +16,6 @@
 namespace kelvara {
 
 namespace {
-
-const QColor White(255, 255, 255);
-
-QFont FontOf(const QString& family, int points, bool bold = false) {
-    QFont font(family.isEmpty() ? QStringLiteral("Arial") : family);
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The type size of a result value.
 constexpr int ResultPoints = 10;

@@ -1,4 +1,5 @@
 #include "TPipeForm.h"
+#include "FormParts.h"
 #include "shell/Look.h"
 
 #include "RowView.h"
@@ -19,24 +20,10 @@ namespace kelvara {
 namespace {
 
 constexpr int FontPoints = 8;
-constexpr int Bevel = 2;
 constexpr int WindowWidth = 632;
 constexpr int InputHeight = 400;
 constexpr int ResultHeight = 234;
 constexpr int ResultWidth = 480;
-
-QGroupBox* MakePanel(QWidget* parent, const QString& panelName, const QString& boxName,
-                     QRect geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(panelName);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(Bevel);
-    panel->setGeometry(geometry);
-    auto* box = new QGroupBox(panel);
-    box->setObjectName(boxName);
-    box->setGeometry(Bevel, Bevel, geometry.width() - 2 * Bevel, geometry.height() - 2 * Bevel);
-    return box;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "TPipeSizingForm.h"
+#include "FormParts.h"
 #include "shell/Look.h"
 
 #include "RowView.h"
@@ -22,7 +23,6 @@ namespace kelvara {
 namespace {
 
 constexpr int FontPoints = 8;
-constexpr int Bevel = 2;
 constexpr int WindowWidth = 632;
 constexpr int InputHeight = 440;
 constexpr int ResultHeight = 300;
@@ -35,27 +35,6 @@ constexpr int SizingHelpIndex = 9;
 constexpr int ValueLeft = 290, ValueWidth = 80;
 constexpr int UnitLeft = 374;
 constexpr int SizeLeft = 408, SizeWidth = 86;
-
-const QColor White(255, 255, 255);
-
-QGroupBox* MakePanel(QWidget* parent, const QString& panelName, const QString& boxName,
-                     QRect geometry) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(panelName);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(Bevel);
-    panel->setGeometry(geometry);
-    auto* box = new QGroupBox(panel);
-    box->setObjectName(boxName);
-    box->setGeometry(Bevel, Bevel, geometry.width() - 2 * Bevel, geometry.height() - 2 * Bevel);
-    return box;
-}
-
-QFont FontOf(const QString& family, int points) {
-    QFont font(family.isEmpty() ? QStringLiteral("Arial") : family);
-    font.setPointSize(points);
-    return font;
-}
 
 // A label set a little smaller rather than run into the value to its right.
 void FitLabel(QLabel* label, int points, int right) {
