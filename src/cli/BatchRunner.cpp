@@ -22,6 +22,15 @@ namespace kelvara {
 
 namespace {
 
+// Each case starts from the start-up values, over the catalogue and tables read once.
+Session FreshSession(const Session& configured) {
+    Session session;
+    session.Catalogue = configured.Catalogue;
+    session.PipeToleranceTable = configured.PipeToleranceTable;
+    session.SheetToleranceTable = configured.SheetToleranceTable;
+    return session;
+}
+
 constexpr std::array<const char*, CalculationTypeCount> TypeNames = {
     "pipe-condensation", "pipe-surface",       "pipe-heatloss",  "pipe-temperature-drop",
     "pipe-freezing",     "sheet-condensation", "sheet-heatloss", "sheet-surface"};
@@ -137,10 +146,7 @@ int RunSizingInput(const BatchSetup& setup, const QByteArray& input, std::string
                             .arg(fields.size()));
             return BatchUsageError;
         }
-        Session session;
-        session.Catalogue = configured.Catalogue;
-        session.PipeToleranceTable = configured.PipeToleranceTable;
-        session.SheetToleranceTable = configured.SheetToleranceTable;
+        Session session = FreshSession(configured);
         BatchPrompts prompts;
         PipeSizingWindow window(session, prompts);
         window.TntFormShow();
@@ -290,10 +296,7 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
             return BatchUsageError;
         }
 
-        Session session;
-        session.Catalogue = configured.Catalogue;
-        session.PipeToleranceTable = configured.PipeToleranceTable;
-        session.SheetToleranceTable = configured.SheetToleranceTable;
+        Session session = FreshSession(configured);
         session.CalculationType = CalculationTypeFromNumber(type);
         BatchPrompts prompts;
         CalculationWindow window(session, prompts);
