@@ -1,6 +1,6 @@
 #include "CalculationCommon.h"
 
-#include "CalculationWindow.h"
+#include "CalculationCase.h"
 #include "CoefficientCalculator.h"
 #include "ResultLogFields.h"
 #include "shell/FloatingPoint.h"
@@ -10,8 +10,8 @@
 
 namespace kelvara::common {
 
-int MaterialOrRefuse(CalculationWindow& w, int materialRow) {
-    const int index = w.Input(materialRow).MaterialIndex();
+int MaterialOrRefuse(CalculationCase& w, int materialRow) {
+    const int index = w.MaterialIndex(materialRow);
     if (index < 0) {
         w.LastFault = {materialRow, true};
         w.GetPrompts().ShowMessage(MessageKind::Plain, NoMaterial);
@@ -19,15 +19,15 @@ int MaterialOrRefuse(CalculationWindow& w, int materialRow) {
     return index;
 }
 
-float ReadRow(CalculationWindow& w, int row, long double factor) {
+float ReadRow(CalculationCase& w, int row, long double factor) {
     // A text that is no number stops the calculation with an error; the row is the culprit.
     w.LastFault = {row, false};
-    const float value = fp::Store(TextToFloat(w.Input(row).ParaLineEditText()) * factor);
+    const float value = fp::Store(TextToFloat(w.InputText(row)) * factor);
     w.LastFault = {};
     return value;
 }
 
-bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
+bool ReportChecks(CalculationCase& w, const std::vector<Warning>& warnings,
                   const std::optional<Refusal>& refusal,
                   std::initializer_list<std::pair<InputField, int>> rows) {
     for (Warning warning : warnings)
@@ -46,8 +46,8 @@ bool ReportChecks(CalculationWindow& w, const std::vector<Warning>& warnings,
     return false;
 }
 
-MaterialChoice ChosenMaterial(CalculationWindow& w, int materialRow, int material) {
-    const bool user = w.Input(materialRow).MaterialText() == UserCoefficientMaterialName;
+MaterialChoice ChosenMaterial(CalculationCase& w, int materialRow, int material) {
+    const bool user = w.MaterialText(materialRow) == UserCoefficientMaterialName;
     return {material, user, w.GetSession().Remembered.UserLambda};
 }
 
@@ -55,59 +55,57 @@ QString UserLambdaText(const MaterialChoice& material) {
     return material.user ? FormatFloat(QStringLiteral("#0.0000"), material.userLambda) : QString();
 }
 
-void WriteResult(CalculationWindow& w, int row, const QString& pattern, const Partial& value) {
+void WriteResult(CalculationCase& w, int row, const QString& pattern, const Partial& value) {
     if (value)
         WriteResult(w, row, pattern, static_cast<long double>(*value));
 }
 
-QString InputFields(CalculationWindow& w, int materialRow, const QString& userLambdaText,
+QString InputFields(CalculationCase& w, int materialRow, const QString& userLambdaText,
                     const std::initializer_list<int>& inputRows) {
     QString fields;
     for (int i : inputRows) {
-        fields += i == materialRow ? MaterialField(w.Input(i).MaterialText(), userLambdaText)
-                                   : w.Input(i).ParaLineEditText();
+        fields +=
+            i == materialRow ? MaterialField(w.MaterialText(i), userLambdaText) : w.InputText(i);
         fields += u'\t';
     }
     return fields;
 }
 
-QString ResultFields(CalculationWindow& w, const std::initializer_list<int>& resultRows) {
+QString ResultFields(CalculationCase& w, const std::initializer_list<int>& resultRows) {
     QString fields;
     for (int j : resultRows)
-        fields += w.Result(j).ParaLineEditText() + u'\t';
+        fields += w.ResultText(j) + u'\t';
     return fields;
 }
 
-void AppendLogLine(CalculationWindow& w, int materialRow, const QString& userLambdaText,
+void AppendLogLine(CalculationCase& w, int materialRow, const QString& userLambdaText,
                    const std::initializer_list<int>& inputRows,
                    const std::initializer_list<int>& resultRows) {
-    w.ResultLog.append(InputFields(w, materialRow, userLambdaText, inputRows) +
-                       ResultFields(w, resultRows));
+    w.AppendLog(InputFields(w, materialRow, userLambdaText, inputRows) +
+                ResultFields(w, resultRows));
 }
 
-void WriteResult(CalculationWindow& w, int row, const QString& pattern, long double value) {
-    w.Result(row).SetParaLineEditText(FormatFloat(pattern, value));
+void WriteResult(CalculationCase& w, int row, const QString& pattern, long double value) {
+    w.SetResultText(row, FormatFloat(pattern, value));
 }
 
-void AutomaticCoefficient(CalculationWindow& w, int hRow, float thickness, float& h) {
+void AutomaticCoefficient(CalculationCase& w, int hRow, float thickness, float& h) {
     Session& s = w.GetSession();
     if (s.CoeffFromCalculator || thickness != 0)
         return;
     try {
         h = AutoSurfaceCoefficient(w);
-        w.Input(hRow).SetParaLineEditText(
-            FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
+        w.SetInputText(hRow, FormatFloat(QStringLiteral("#0.000"), s.Remembered.SurfaceCoeff));
     } catch (const AppError&) {
     }
 }
 
-float BareSurfaceCoefficient(CalculationWindow& w, int thicknessRow, float thickness, float h) {
+float BareSurfaceCoefficient(CalculationCase& w, int thicknessRow, float thickness, float h) {
     Session& s = w.GetSession();
     const bool fromCalculator = s.CoeffFromCalculator;
-    w.Input(thicknessRow).SetParaLineEditText(QStringLiteral("0"));
+    w.SetInputText(thicknessRow, QStringLiteral("0"));
     const float bare = AutoSurfaceCoefficient(w);
-    w.Input(thicknessRow)
-        .SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
+    w.SetInputText(thicknessRow, FormatFloat(QStringLiteral("#0.000"), thickness * 1000.0L));
     s.Remembered.SurfaceCoeff = h;
     if (!fromCalculator)
         s.CoeffFromCalculator = false;

@@ -116,49 +116,23 @@ void CalculationWindow::BuildRows() {
         Input(info.mediumRow).SetMediumIndex(remembered.LastMediumIndex);
 }
 
-bool CalculationWindow::RunCalculation() {
-    const Calculation calculation = CalculationFor(calculationType_);
-    return calculation && calculation(*this);
-}
-
 bool CalculationWindow::Button1Click() {
     PrintEnabled = false;
     LastFault = {};
-    try {
-        const CalculationTypeSpec& info = TypeInfo();
-        const bool freezing = info.HasFreezingSeries();
-        if (freezing)
-            Result(0).SetParaLineEditText(QString());
-        if (!RunCalculation())
-            return false;
-        if (info.choiceTargetRow >= 0) {
-            Result(info.choiceRow).SetAlternatives(AlternativeThicknesses);
-            Result(info.choiceRow).SetAlternativeText(ChooseText);
-        } else if (freezing) {
-            Result(info.choiceRow).SetAlternatives(FreezingTimeSeries());
-            Result(info.choiceRow).SetAlternativeText(ChooseText);
-        }
-        PrintEnabled = true;
-        MarkResultsCurrent();
-        return true;
-    } catch (const AppError& error) {
-        prompts_.ShowMessage(MessageKind::Error, messages::CalculationError + error.Message());
-        PrintEnabled = false;
-        return false;
-    }
-}
-
-QStringList CalculationWindow::FreezingTimeSeries() {
     QStringList series;
-    for (const FreezingSeriesEntry& entry : FreezingSeries())
-        series.append(QString::fromUtf16(entry.label) +
-                      FormatFloat(QStringLiteral("###0.00"),
-                                  PipeFreezingTimeForThickness(*this, entry.thickness)));
-    // No series when the medium never freezes or the time has no meaning.
-    const QString outcome = Result(0).ParaLineEditText();
-    if (outcome == QStringLiteral("nigdy") || outcome.isEmpty())
-        series.clear();
-    return series;
+    if (!RunCalculationCase(*this, series))
+        return false;
+    const CalculationTypeSpec& info = TypeInfo();
+    if (info.choiceTargetRow >= 0) {
+        Result(info.choiceRow).SetAlternatives(AlternativeThicknesses);
+        Result(info.choiceRow).SetAlternativeText(ChooseText);
+    } else if (info.HasFreezingSeries()) {
+        Result(info.choiceRow).SetAlternatives(series);
+        Result(info.choiceRow).SetAlternativeText(ChooseText);
+    }
+    PrintEnabled = true;
+    MarkResultsCurrent();
+    return true;
 }
 
 void CalculationWindow::TntFormClose() {
@@ -269,7 +243,8 @@ void CalculationWindow::AlternativeChosen(TParaLine& row) {
         const CalculationTypeSpec& info = TypeInfo();
         if (info.choiceTargetRow >= 0) {
             Input(info.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
-            RunCalculation();
+            if (const Calculation calculation = CalculationFor(calculationType_))
+                calculation(*this);
         }
     } catch (const AppError&) {
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalculationTypes.h"
+#include "CalculationCase.h"
 #include "TParaLine.h"
 
 #include <QStringList>
@@ -13,7 +13,7 @@ class Prompts;
 // The calculation window without its widgets: the rows of the open type, the result log, the
 // state of the print button, and the reactions of the rows. A view shows it; the engine's
 // calculations read and write its rows.
-class CalculationWindow : public RowEvents {
+class CalculationWindow : public CalculationCase, public RowEvents {
 public:
     CalculationWindow(Session& session, Prompts& prompts);
 
@@ -30,12 +30,26 @@ public:
     // with inputs that did not produce them.
     bool ResultsStale() const;
 
-    const CalculationTypeSpec& TypeInfo() const { return CalculationTypeOf(calculationType_); }
-    kelvara::CalculationType CalculationType() const { return calculationType_; }
+    kelvara::CalculationType CalculationType() const override { return calculationType_; }
     TParaLine& Input(int i);
     TParaLine& Result(int j);
-    Session& GetSession() { return session_; }
-    Prompts& GetPrompts() { return prompts_; }
+    Session& GetSession() override { return session_; }
+    Prompts& GetPrompts() override { return prompts_; }
+
+    // The case a calculation reads and writes: the rows.
+    const QString& InputText(int row) override { return Input(row).ParaLineEditText(); }
+    void SetInputText(int row, const QString& text) override {
+        Input(row).SetParaLineEditText(text);
+    }
+    int MaterialIndex(int row) override { return Input(row).MaterialIndex(); }
+    const QString& MaterialText(int row) override { return Input(row).MaterialText(); }
+    int FlowRateIndex(int row) override { return Input(row).FlowRateIndex(); }
+    const QString& FlowRateText(int row) override { return Input(row).FlowRateText(); }
+    const QString& ResultText(int row) override { return Result(row).ParaLineEditText(); }
+    void SetResultText(int row, const QString& text) override {
+        Result(row).SetParaLineEditText(text);
+    }
+    void AppendLog(const QString& line) override { ResultLog.append(line); }
 
     TParas InputRows;
     TResult ResultRows;
@@ -43,14 +57,6 @@ public:
     int MediumRowIndex = -1;
     bool CopyHeaderPending = false;
     bool PrintEnabled = false; // Button3
-
-    // The input row a refused or failed calculation is about, so the view can point at it;
-    // choice: the row's list (material, flow unit) rather than its value.
-    struct Fault {
-        int row = -1;
-        bool choice = false;
-    };
-    Fault LastFault;
 
     // Row reactions.
     void EditChanged(TParaLine& row) override;
@@ -62,8 +68,6 @@ public:
 
 private:
     void BuildRows();
-    bool RunCalculation();
-    QStringList FreezingTimeSeries();
 
     Session& session_;
     Prompts& prompts_;

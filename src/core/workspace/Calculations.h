@@ -4,23 +4,23 @@
 
 namespace kelvara {
 
-class CalculationWindow;
+class CalculationCase;
 
-// A calculation reads the window's input rows and writes its result rows: true when it wrote
+// A calculation reads a case's input rows and writes its result rows: true when it wrote
 // its results, false when it refused after a message. Unexpected failures throw AppError.
-using Calculation = bool (*)(CalculationWindow&);
+using Calculation = bool (*)(CalculationCase&);
 
-bool PipeCondensation(CalculationWindow& w);
-bool PipeSurfaceTemperatureCalc(CalculationWindow& w);
-bool PipeHeatLoss(CalculationWindow& w);
-bool PipeTemperatureDrop(CalculationWindow& w);
-bool PipeFreezingTime(CalculationWindow& w);
-bool SheetCondensation(CalculationWindow& w);
-bool SheetHeatLoss(CalculationWindow& w);
-bool SheetSurfaceTemperatureCalc(CalculationWindow& w);
+bool PipeCondensation(CalculationCase& w);
+bool PipeSurfaceTemperatureCalc(CalculationCase& w);
+bool PipeHeatLoss(CalculationCase& w);
+bool PipeTemperatureDrop(CalculationCase& w);
+bool PipeFreezingTime(CalculationCase& w);
+bool SheetCondensation(CalculationCase& w);
+bool SheetHeatLoss(CalculationCase& w);
+bool SheetSurfaceTemperatureCalc(CalculationCase& w);
 
 // The freezing time (hours) with another insulation thickness (m), for the series.
-float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness);
+float PipeFreezingTimeForThickness(CalculationCase& w, float thickness);
 
 // The calculation of a type, or nullptr for a number that is no type.
 Calculation CalculationFor(CalculationType calculationType);

@@ -1,6 +1,6 @@
 #include "CoefficientCalculator.h"
 
-#include "CalculationWindow.h"
+#include "CalculationCase.h"
 #include "engine/SurfaceCoefficientCalc.h"
 #include "engine/Units.h"
 #include "shell/FloatingPoint.h"
@@ -17,8 +17,8 @@ namespace {
 
 using messages::WrongData;
 
-float RowNumber(CalculationWindow& w, int row, long double scale = 1.0L) {
-    return Store(TextToFloat(w.Input(row).ParaLineEditText()) * scale);
+float RowNumber(CalculationCase& w, int row, long double scale = 1.0L) {
+    return Store(TextToFloat(w.InputText(row)) * scale);
 }
 
 } // namespace
@@ -50,17 +50,17 @@ void CoefficientCalculator::FormActivate() {
 
 std::vector<SummaryLine> CoefficientCalculator::DataSummary() const {
     std::vector<SummaryLine> lines;
-    for (const auto& row : window_.InputRows) {
-        if (row->ParaLinehButtonAvailable())
+    const std::vector<RowSpec>& rows = window_.TypeInfo().inputs;
+    const CalculationTypeTexts& texts = CalculationTypeTextsOf(window_.CalculationType());
+    for (int i = 0; i < int(rows.size()); ++i) {
+        const RowKind kind = rows[std::size_t(i)].kind;
+        if (kind == RowKind::rkCoefficient)
             continue;
         SummaryLine line;
-        line.label = row->ParaLineLabelText();
-        if (row->ParaLineMaterialAvailable())
-            line.value = row->MaterialText();
-        else if (row->ParaLineEditAvailable())
-            line.value = row->ParaLineEditText();
-        line.hasUnit = row->ParaLineUnitAvailable();
-        line.unit = line.hasUnit ? row->UnitText() : QString();
+        line.label = texts.inputs[std::size_t(i)].label;
+        line.value = kind == RowKind::rkMaterial ? window_.MaterialText(i) : window_.InputText(i);
+        line.hasUnit = kind != RowKind::rkMaterial;
+        line.unit = line.hasUnit ? texts.inputs[std::size_t(i)].unit : QString();
         line.top = 120 + 16 * int(lines.size());
         lines.push_back(line);
     }
@@ -177,7 +177,7 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c
     const bool sheet = IsSheetPlace(in.place);
     in.orientation = Settings.horizontal ? PipeOrientation::Horizontal : PipeOrientation::Vertical;
     in.condensation = rows.IsCondensation();
-    in.materialIndex = window_.Input(rows.materialRow).MaterialIndex();
+    in.materialIndex = window_.MaterialIndex(rows.materialRow);
     in.rememberedHumidity = session.Remembered.RelativeHumidity;
     try {
         // Every row the computation needs is read before anything is judged, so a row that is
@@ -250,7 +250,7 @@ QString CoefficientCalculator::HelpText() {
         "turbulentna w rurach pionowych. Inne przypadki opisano EN ISO 12241:1998.");
 }
 
-float AutoSurfaceCoefficient(CalculationWindow& window) {
+float AutoSurfaceCoefficient(CalculationCase& window) {
     Session& session = window.GetSession();
     try {
         session.CoeffFromCalculator = false;

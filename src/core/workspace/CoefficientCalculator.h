@@ -8,7 +8,7 @@
 
 namespace kelvara {
 
-class CalculationWindow;
+class CalculationCase;
 
 // The state of the surface-coefficient calculator's fields. The window edits it; the hidden
 // automatic run fills it itself.
@@ -40,7 +40,7 @@ struct SummaryLine {
 // rows and the settings, computes h into the session's SurfaceCoeff.
 class CoefficientCalculator {
 public:
-    explicit CoefficientCalculator(CalculationWindow& window) : window_(window) {}
+    explicit CoefficientCalculator(CalculationCase& window) : window_(window) {}
 
     enum class Outcome { StayOpen, Closed };
 
@@ -74,12 +74,12 @@ public:
 private:
     Outcome Compute(CoefficientPlace place);
 
-    CalculationWindow& window_;
+    CalculationCase& window_;
     Field refused_ = Field::None;
 };
 
 // h of the bare outer surface for the data in the open window, computed by the hidden
 // calculator (indoors, horizontal, the "Fe" emissivity). Never throws.
-float AutoSurfaceCoefficient(CalculationWindow& window);
+float AutoSurfaceCoefficient(CalculationCase& window);
 
 } // namespace kelvara

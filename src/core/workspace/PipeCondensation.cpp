@@ -1,5 +1,5 @@
+#include "CalculationCase.h"
 #include "CalculationCommon.h"
-#include "CalculationWindow.h"
 #include "Calculations.h"
 #include "engine/Condensation.h"
 #include "shell/Session.h"
@@ -16,7 +16,7 @@ struct CondensationRows {
     int ambient, medium, diameter, material, h, humidity;
 };
 
-CondensationInput ReadCondensationInput(CalculationWindow& w, const CondensationRows& rows,
+CondensationInput ReadCondensationInput(CalculationCase& w, const CondensationRows& rows,
                                         int material) {
     CondensationInput in;
     in.ambientTemp = ReadRow(w, rows.ambient);
@@ -31,7 +31,7 @@ CondensationInput ReadCondensationInput(CalculationWindow& w, const Condensation
 
 } // namespace
 
-bool PipeCondensation(CalculationWindow& w) {
+bool PipeCondensation(CalculationCase& w) {
     enum { Ambient, Medium, Diameter, Material, HRow, Humidity };
     Session& s = w.GetSession();
     const int material = MaterialOrRefuse(w, Material);
@@ -56,14 +56,13 @@ bool PipeCondensation(CalculationWindow& w) {
         throw *r.fault;
     if (r.outcome == CondensationOutcome::NotNeeded) {
         // No insulation needed; the remembered thickness stays as it was.
-        w.Result(1).SetParaLineEditText(QStringLiteral("- / -"));
-        w.Result(2).SetParaLineEditText(QStringLiteral("- / -"));
+        w.SetResultText(1, QStringLiteral("- / -"));
+        w.SetResultText(2, QStringLiteral("- / -"));
     } else {
         WriteResult(w, 1, QStringLiteral("#########0.000"), r.minimumThicknessMm);
-        w.Result(2).SetParaLineEditText(
-            in.material.user
-                ? NotNeeded
-                : PipeInsulationSize(s, w.GetPrompts(), in.pipeDiameter, *r.minimumThicknessMm));
+        w.SetResultText(2, in.material.user ? NotNeeded
+                                            : PipeInsulationSize(s, w.GetPrompts(), in.pipeDiameter,
+                                                                 *r.minimumThicknessMm));
         s.Remembered.InsulationThickness = *r.minimumThickness;
     }
 
@@ -72,7 +71,7 @@ bool PipeCondensation(CalculationWindow& w) {
     return true;
 }
 
-bool SheetCondensation(CalculationWindow& w) {
+bool SheetCondensation(CalculationCase& w) {
     enum { Ambient, Medium, Material, HRow, Humidity };
     Session& s = w.GetSession();
     const int material = MaterialOrRefuse(w, Material);
@@ -96,14 +95,14 @@ bool SheetCondensation(CalculationWindow& w) {
         throw *r.fault;
     if (r.outcome == CondensationOutcome::NotNeeded) {
         // Nothing needed: nothing logged, the remembered thickness left alone.
-        w.Result(1).SetParaLineEditText(NotNeeded);
-        w.Result(2).SetParaLineEditText(NotNeeded);
+        w.SetResultText(1, NotNeeded);
+        w.SetResultText(2, NotNeeded);
         return true;
     }
     WriteResult(w, 1, QStringLiteral("#########0.00"), r.minimumThicknessMm);
-    w.Result(2).SetParaLineEditText(
-        in.material.user ? NotNeeded
-                         : SheetInsulationSize(s, w.GetPrompts(), *r.minimumThicknessMm));
+    w.SetResultText(2, in.material.user
+                           ? NotNeeded
+                           : SheetInsulationSize(s, w.GetPrompts(), *r.minimumThicknessMm));
     s.Remembered.InsulationThickness = *r.minimumThickness;
 
     // The user's λ goes into the log as in every other calculation, so the line can be fed back.

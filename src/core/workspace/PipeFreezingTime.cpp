@@ -1,5 +1,5 @@
+#include "CalculationCase.h"
 #include "CalculationCommon.h"
-#include "CalculationWindow.h"
 #include "Calculations.h"
 #include "ResultLogFields.h"
 #include "engine/Freezing.h"
@@ -26,7 +26,7 @@ enum {
 };
 
 // Every input but the thickness, which the series replaces.
-FreezingInput ReadInputs(CalculationWindow& w) {
+FreezingInput ReadInputs(CalculationCase& w) {
     FreezingInput in;
     in.ambientTemp = ReadRow(w, Ambient);
     in.mediumTemp = ReadRow(w, Medium);
@@ -49,7 +49,7 @@ const std::initializer_list<std::pair<InputField, int>> RowsOfInputs = {
 
 } // namespace
 
-bool PipeFreezingTime(CalculationWindow& w) {
+bool PipeFreezingTime(CalculationCase& w) {
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
@@ -71,32 +71,31 @@ bool PipeFreezingTime(CalculationWindow& w) {
         WriteResult(w, 0, QStringLiteral("#0.00"), r.hours);
         break;
     case FreezingOutcome::Never:
-        w.Result(0).SetParaLineEditText(QStringLiteral("nigdy"));
+        w.SetResultText(0, QStringLiteral("nigdy"));
         break;
     case FreezingOutcome::Frozen:
-        w.Result(0).SetParaLineEditText(QStringLiteral("zamarzniety"));
+        w.SetResultText(0, QStringLiteral("zamarzniety"));
         break;
     case FreezingOutcome::Undetermined:
         break;
     }
 
     const QString userLambdaText = UserLambdaText(in.material);
-    w.ResultLog.append(
-        InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
-        FreezingTempField(w.Input(Freezing).ParaLineEditText()) + u'\t' +
-        InputFields(w, Material, userLambdaText,
-                    {Enthalpy, Share, Diameter, Thickness, Material, HRow}) +
-        ResultFields(w, {0}));
+    w.AppendLog(InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
+                FreezingTempField(w.InputText(Freezing)) + u'\t' +
+                InputFields(w, Material, userLambdaText,
+                            {Enthalpy, Share, Diameter, Thickness, Material, HRow}) +
+                ResultFields(w, {0}));
     return true;
 }
 
-float PipeFreezingTimeForThickness(CalculationWindow& w, float thickness) {
+float PipeFreezingTimeForThickness(CalculationCase& w, float thickness) {
     FreezingInput in = ReadInputs(w);
     std::vector<Warning> none;
     if (!ReportChecks(w, none, CheckFreezingSeries(in), RowsOfInputs))
         return 0.0f;
     in.thickness = thickness;
-    in.material = ChosenMaterial(w, Material, w.Input(Material).MaterialIndex());
+    in.material = ChosenMaterial(w, Material, w.MaterialIndex(Material));
     // The series keeps the time of the typed thickness in the result row.
     const FreezingResult r = PipeFreezingResults(w.GetSession(), in, in.surfaceCoeff);
     if (r.fault)

@@ -1,5 +1,5 @@
+#include "CalculationCase.h"
 #include "CalculationCommon.h"
-#include "CalculationWindow.h"
 #include "Calculations.h"
 #include "engine/HeatLoss.h"
 
@@ -10,26 +10,26 @@ using namespace common;
 namespace {
 
 // Writes what the engine computed, in row order, then reports a fault that stopped it.
-void WriteHeatLossResults(CalculationWindow& w, const HeatLossResult& r) {
+void WriteHeatLossResults(CalculationCase& w, const HeatLossResult& r) {
     WriteResult(w, 0, QStringLiteral("#########0.0000"), r.lambda);
     WriteResult(w, 1, QStringLiteral("#########0.000"), r.k);
     WriteResult(w, 2, QStringLiteral("#########0.000"), r.q);
     if (r.equalTemperatures)
-        w.Result(3).SetParaLineEditText(QStringLiteral("0"));
+        w.SetResultText(3, QStringLiteral("0"));
     else
         WriteResult(w, 3, QStringLiteral("#########0.00"), r.reduction);
     WriteResult(w, 4, QStringLiteral("#########0.000"), r.cost);
     if (r.fault)
         throw *r.fault;
     if (r.outcome == HeatLossOutcome::NoInsulation) {
-        w.Result(1).SetParaLineEditText(NotNeeded);
-        w.Result(0).SetParaLineEditText(NotNeeded);
+        w.SetResultText(1, NotNeeded);
+        w.SetResultText(0, NotNeeded);
     }
 }
 
 } // namespace
 
-bool PipeHeatLoss(CalculationWindow& w) {
+bool PipeHeatLoss(CalculationCase& w) {
     enum { Ambient, Medium, Diameter, Thickness, Length, Material, HRow, Price };
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
@@ -68,7 +68,7 @@ bool PipeHeatLoss(CalculationWindow& w) {
     return true;
 }
 
-bool SheetHeatLoss(CalculationWindow& w) {
+bool SheetHeatLoss(CalculationCase& w) {
     enum { Ambient, Medium, Thickness, Area, Material, HRow, Price };
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)

@@ -1,5 +1,5 @@
+#include "CalculationCase.h"
 #include "CalculationCommon.h"
-#include "CalculationWindow.h"
 #include "Calculations.h"
 #include "engine/SurfaceTemperatureCalc.h"
 
@@ -9,18 +9,18 @@ using namespace common;
 
 namespace {
 
-void WriteSurfaceTemperatureResults(CalculationWindow& w, const SurfaceTemperatureResult& r) {
+void WriteSurfaceTemperatureResults(CalculationCase& w, const SurfaceTemperatureResult& r) {
     WriteResult(w, 0, QStringLiteral("#########0.0000"), r.lambda);
     WriteResult(w, 1, QStringLiteral("#########0.00"), r.surfaceTemp);
     if (r.fault)
         throw *r.fault;
     if (r.outcome == SurfaceTemperatureOutcome::NoInsulation)
-        w.Result(0).SetParaLineEditText(NotNeeded);
+        w.SetResultText(0, NotNeeded);
 }
 
 } // namespace
 
-bool PipeSurfaceTemperatureCalc(CalculationWindow& w) {
+bool PipeSurfaceTemperatureCalc(CalculationCase& w) {
     enum { Ambient, Medium, Diameter, Thickness, Material, HRow };
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
@@ -51,7 +51,7 @@ bool PipeSurfaceTemperatureCalc(CalculationWindow& w) {
     return true;
 }
 
-bool SheetSurfaceTemperatureCalc(CalculationWindow& w) {
+bool SheetSurfaceTemperatureCalc(CalculationCase& w) {
     enum { Ambient, Medium, Thickness, Material, HRow };
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)

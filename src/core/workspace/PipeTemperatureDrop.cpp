@@ -1,5 +1,5 @@
+#include "CalculationCase.h"
 #include "CalculationCommon.h"
-#include "CalculationWindow.h"
 #include "Calculations.h"
 #include "ResultLogFields.h"
 #include "engine/TemperatureDrop.h"
@@ -9,7 +9,7 @@ namespace kelvara {
 
 using namespace common;
 
-bool PipeTemperatureDrop(CalculationWindow& w) {
+bool PipeTemperatureDrop(CalculationCase& w) {
     enum {
         Ambient,
         Medium,
@@ -22,11 +22,11 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
         Material,
         HRow
     };
-    const QString flowUnitText = w.Input(Flow).FlowRateText();
+    const QString flowUnitText = w.FlowRateText(Flow);
     const int material = MaterialOrRefuse(w, Material);
     if (material < 0)
         return false;
-    const int unit = w.Input(Flow).FlowRateIndex();
+    const int unit = w.FlowRateIndex(Flow);
     if (unit < 0) {
         w.LastFault = {Flow, true};
         w.GetPrompts().ShowMessage(MessageKind::Plain, NoFlowUnit);
@@ -69,13 +69,13 @@ bool PipeTemperatureDrop(CalculationWindow& w) {
     if (r.fault)
         throw *r.fault;
     if (r.outcome == TemperatureDropOutcome::NoInsulation)
-        w.Result(0).SetParaLineEditText(NotNeeded);
+        w.SetResultText(0, NotNeeded);
 
     // The flow column carries its unit: "1[m/s]".
     const QString userLambdaText = UserLambdaText(in.material);
-    w.ResultLog.append(
+    w.AppendLog(
         InputFields(w, Material, userLambdaText, {Ambient, Medium, Density, SpecificHeat}) +
-        FlowField(w.Input(Flow).ParaLineEditText(), flowUnitText) + u'\t' +
+        FlowField(w.InputText(Flow), flowUnitText) + u'\t' +
         InputFields(w, Material, userLambdaText, {Diameter, Thickness, Length, Material, HRow}) +
         ResultFields(w, {0, 1, 2}));
     return true;
