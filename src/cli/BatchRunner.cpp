@@ -1,6 +1,7 @@
 #include "BatchRunner.h"
 
 #include "output/ResultOutput.h"
+#include "shell/AppError.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
@@ -58,42 +59,118 @@ void AppendLineMessage(std::string& err, int lineNumber, const QString& text) {
     Append(err, QStringLiteral("line %1: %2\n").arg(lineNumber).arg(text));
 }
 
-// Fills row `row` from its field as the result log writes it.
-void SetField(TParaLine& row, const QString& field, BatchPrompts& prompts,
-              const Catalogues& catalogue, int lineNumber, std::string& err) {
-    switch (row.Kind()) {
+// The λ that follows the user entry's name, for the conductivity entry to answer with; a text
+// that is no number is reported and leaves the remembered λ.
+void TakeUserLambda(const ParsedMaterial& material, BatchPrompts& prompts, int lineNumber,
+                    std::string& err) {
+    prompts.userLambda.reset();
+    long double lambda = 0;
+    if (material.userLambdaText.isEmpty())
+        return;
+    if (TryTextToFloat(material.userLambdaText, lambda) && std::fabs(lambda) <= FLT_MAX)
+        prompts.userLambda = static_cast<float>(lambda);
+    else
+        AppendLineMessage(err, lineNumber, messages::WrongData);
+}
+
+// One case: the fields of a line standing in for the rows of its calculation type.
+class FieldCase : public CalculationCase {
+public:
+    FieldCase(Session& session, Prompts& prompts)
+        : session_(session), prompts_(prompts), type_(session.CalculationType),
+          inputs_(TypeInfo().inputs.size()), results_(TypeInfo().results.size()) {
+        // The flow unit starts as the window shows it, on the remembered unit.
+        const int unit = session.Remembered.LastFlowRateIndex;
+        for (std::size_t i = 0; i < inputs_.size(); ++i)
+            if (TypeInfo().inputs[i].kind == RowKind::rkFlowRate && unit >= 0 &&
+                unit < FlowRateUnits.size())
+                inputs_[i] = {{}, unit, FlowRateUnits[unit]};
+    }
+
+    kelvara::CalculationType CalculationType() const override { return type_; }
+    Session& GetSession() override { return session_; }
+    Prompts& GetPrompts() override { return prompts_; }
+
+    const QString& InputText(int row) override { return Input(row).text; }
+    void SetInputText(int row, const QString& text) override {
+        Input(row).text = text;
+        if (TypeInfo().inputs[std::size_t(row)].kind == RowKind::rkCoefficient)
+            session_.CoeffFromCalculator = false;
+    }
+    int MaterialIndex(int row) override { return Input(row).choice; }
+    const QString& MaterialText(int row) override { return Input(row).choiceText; }
+    int FlowRateIndex(int row) override { return Input(row).choice; }
+    const QString& FlowRateText(int row) override { return Input(row).choiceText; }
+    const QString& ResultText(int row) override { return Row(results_, row); }
+    void SetResultText(int row, const QString& text) override { Row(results_, row) = text; }
+    void AppendLog(const QString& line) override { logged = line; }
+
+    // A list row's choice; a choice past the list leaves it as it was.
+    void Choose(int row, int index, const QStringList& items) {
+        if (index >= items.size() || index < -1)
+            return;
+        Input(row).choice = index;
+        if (index >= 0)
+            Input(row).choiceText = items[index];
+    }
+
+    std::optional<QString> logged;
+
+private:
+    struct Field {
+        QString text;
+        int choice = -1;
+        QString choiceText = ChooseText;
+    };
+    template <typename T> static T& Row(std::vector<T>& rows, int row) {
+        if (row < 0 || std::size_t(row) >= rows.size())
+            throw AppError(QStringLiteral("List index out of bounds (%1)").arg(row));
+        return rows[std::size_t(row)];
+    }
+    Field& Input(int row) { return Row(inputs_, row); }
+
+    Session& session_;
+    Prompts& prompts_;
+    kelvara::CalculationType type_;
+    std::vector<Field> inputs_;
+    std::vector<QString> results_;
+};
+
+// Fills row `row` of a case from its field as the result log writes it; a chosen user entry
+// takes the λ that follows its name.
+void SetField(FieldCase& c, int row, const QString& field, BatchPrompts& prompts, int lineNumber,
+              std::string& err) {
+    Session& session = c.GetSession();
+    switch (c.TypeInfo().inputs[std::size_t(row)].kind) {
     case RowKind::rkMaterial: {
-        const ParsedMaterial material = ParseMaterialField(field, catalogue.MaterialNames);
-        if (material.user) {
-            prompts.userLambda.reset();
-            long double lambda = 0;
-            if (!material.userLambdaText.isEmpty()) {
-                if (TryTextToFloat(material.userLambdaText, lambda) && std::fabs(lambda) <= FLT_MAX)
-                    prompts.userLambda = static_cast<float>(lambda);
-                else
-                    AppendLineMessage(err, lineNumber, messages::WrongData);
-            }
-            row.ChooseMaterial(material.index);
-        } else if (material.index < 0) {
-            row.SetMaterialIndex(-1);
-        } else {
-            row.ChooseMaterial(material.index);
-        }
+        const QStringList& names = session.Catalogue.MaterialNames;
+        const ParsedMaterial material = ParseMaterialField(field, names);
+        if (material.user)
+            TakeUserLambda(material, prompts, lineNumber, err);
+        c.Choose(row, material.index, names);
+        if (material.index >= 0 && c.MaterialText(row) == UserCoefficientMaterialName &&
+            prompts.userLambda)
+            session.Remembered.UserLambda = *prompts.userLambda;
         return;
     }
     case RowKind::rkFlowRate: {
         const ParsedFlow flow = ParseFlowField(field, FlowRateUnits);
-        row.SetParaLineEditText(flow.value);
-        if (flow.unitIndex >= 0)
-            row.ChooseFlowRate(flow.unitIndex);
-        else
-            row.SetFlowRateIndex(-1);
+        c.SetInputText(row, flow.value);
+        c.Choose(row, flow.unitIndex, FlowRateUnits);
         return;
     }
     default:
-        row.SetParaLineEditText(ParseEditField(field));
+        c.SetInputText(row, ParseEditField(field));
         return;
     }
+}
+
+// Fills the sizing's material row from the user entry's field.
+void SetUserMaterial(TParaLine& row, const QString& field, BatchPrompts& prompts,
+                     const Catalogues& catalogue, int lineNumber, std::string& err) {
+    const ParsedMaterial material = ParseMaterialField(field, catalogue.MaterialNames);
+    TakeUserLambda(material, prompts, lineNumber, err);
+    row.ChooseMaterial(material.index);
 }
 
 // A list field of the sizing: its text as the window shows it, or its position from 1.
@@ -153,7 +230,7 @@ int RunSizingInput(const BatchSetup& setup, const QByteArray& input, std::string
         for (int i = 0; i < inputCount; ++i) {
             TParaLine& row = window.Input(i);
             if (i == SizingMaterial && fields[i].startsWith(UserCoefficientMaterialName)) {
-                SetField(row, fields[i], prompts, session.Catalogue, lineNumber, err);
+                SetUserMaterial(row, fields[i], prompts, session.Catalogue, lineNumber, err);
             } else if (i == SizingMaterial || i == SizingCase) {
                 const int index = ListIndex(row.MaterialItemList(), fields[i]);
                 if (index < 0)
@@ -299,13 +376,12 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
         Session session = FreshSession(configured);
         session.CalculationType = CalculationTypeFromNumber(type);
         BatchPrompts prompts;
-        CalculationWindow window(session, prompts);
-        window.TntFormShow();
+        FieldCase fieldCase(session, prompts);
         for (int i = 0; i < inputCount; ++i)
-            SetField(window.Input(i), fields[i], prompts, session.Catalogue, lineNumber, err);
+            SetField(fieldCase, i, fields[i], prompts, lineNumber, err);
         prompts.messages.clear(); // filling the rows is not the calculation's doing
-        const qsizetype logged = window.ResultLog.size();
-        const bool ok = window.Button1Click();
+        QStringList series;
+        const bool ok = RunCalculationCase(fieldCase, series);
         QStringList notes = prompts.messages;
         if (!ok && !notes.isEmpty()) {
             const QString stopping = notes.takeLast();
@@ -324,18 +400,16 @@ int RunBatchInput(const BatchSetup& setup, const QByteArray& input, std::string&
         }
         // A calculation that found nothing to do may log nothing (a sheet needing no insulation
         // against condensation); the case still gets its line: its fields and the results.
-        QString printed = window.ResultLog.size() > logged ? window.ResultLog.last() : QString();
+        QString printed = fieldCase.logged.value_or(QString());
         if (printed.isEmpty()) {
             for (int i = 0; i < inputCount; ++i)
                 printed += fields[i] + u'\t';
-            for (const auto& row : window.ResultRows)
-                if (row->ParaLineEditAvailable())
-                    printed += row->ParaLineEditText() + u'\t';
+            for (int j = 0; j < int(info.results.size()); ++j)
+                if (info.results[std::size_t(j)].kind != RowKind::rkResultChoice)
+                    printed += fieldCase.ResultText(j) + u'\t';
         }
-        if (seriesCount > 0) {
-            for (const QString& entry : window.Result(info.choiceRow).Alternatives())
-                printed += entry + u'\t';
-        }
+        for (const QString& entry : series)
+            printed += entry + u'\t';
         if (setup.decimalComma) {
             QStringList fields = printed.split(u'\t');
             for (QString& field : fields)

@@ -60,29 +60,55 @@ void WriteResult(CalculationCase& w, int row, const QString& pattern, const Part
         WriteResult(w, row, pattern, static_cast<long double>(*value));
 }
 
+namespace {
+
+// A log line holds some twenty fields: room for them at once rather than growing field by field.
+constexpr qsizetype LogLineCapacity = 256;
+
+void AddInputFields(QString& line, CalculationCase& w, int materialRow,
+                    const QString& userLambdaText, const std::initializer_list<int>& inputRows) {
+    for (int i : inputRows) {
+        if (i == materialRow)
+            line += MaterialField(w.MaterialText(i), userLambdaText);
+        else
+            line += w.InputText(i);
+        line += u'\t';
+    }
+}
+
+void AddResultFields(QString& line, CalculationCase& w,
+                     const std::initializer_list<int>& resultRows) {
+    for (int j : resultRows) {
+        line += w.ResultText(j);
+        line += u'\t';
+    }
+}
+
+} // namespace
+
 QString InputFields(CalculationCase& w, int materialRow, const QString& userLambdaText,
                     const std::initializer_list<int>& inputRows) {
     QString fields;
-    for (int i : inputRows) {
-        fields +=
-            i == materialRow ? MaterialField(w.MaterialText(i), userLambdaText) : w.InputText(i);
-        fields += u'\t';
-    }
+    fields.reserve(LogLineCapacity);
+    AddInputFields(fields, w, materialRow, userLambdaText, inputRows);
     return fields;
 }
 
 QString ResultFields(CalculationCase& w, const std::initializer_list<int>& resultRows) {
     QString fields;
-    for (int j : resultRows)
-        fields += w.ResultText(j) + u'\t';
+    fields.reserve(LogLineCapacity);
+    AddResultFields(fields, w, resultRows);
     return fields;
 }
 
 void AppendLogLine(CalculationCase& w, int materialRow, const QString& userLambdaText,
                    const std::initializer_list<int>& inputRows,
                    const std::initializer_list<int>& resultRows) {
-    w.AppendLog(InputFields(w, materialRow, userLambdaText, inputRows) +
-                ResultFields(w, resultRows));
+    QString line;
+    line.reserve(LogLineCapacity);
+    AddInputFields(line, w, materialRow, userLambdaText, inputRows);
+    AddResultFields(line, w, resultRows);
+    w.AppendLog(line);
 }
 
 void WriteResult(CalculationCase& w, int row, const QString& pattern, long double value) {
