@@ -3,6 +3,7 @@
 #include "FuzzSupport.h"
 #include "shell/Session.h"
 #include "shell/ToleranceTable.h"
+#include "workspace/InsulationSize.h"
 
 using namespace kelvara;
 

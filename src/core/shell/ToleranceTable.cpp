@@ -8,8 +8,6 @@
 #include "TntIniFile.h"
 #include "shell/Messages.h"
 
-#include <optional>
-
 namespace kelvara {
 
 namespace {
@@ -34,26 +32,6 @@ void ParseLine(const QString& text, TToleranceLine& line) {
     line.ThicknessTo = fp::Store(TextToFloat(TakeField(rest)));
     const qsizetype semicolon = rest.indexOf(u';');
     line.SizeText = semicolon < 0 ? rest : rest.left(semicolon);
-}
-
-QString Lookup(const std::shared_ptr<const TToleranceTable>& table, Prompts& prompts,
-               const QString& absent, const std::optional<long double>& diameterMm,
-               float thickness) {
-    QString result;
-    if (!table) {
-        prompts.ShowMessage(MessageKind::Error, messages::ToleranceNotReadable + absent);
-        return QStringLiteral("Error!");
-    }
-    const long double s = thickness;
-    for (const TToleranceLine& line : *table) {
-        const bool diameterFits =
-            !diameterMm || (line.DiameterFrom < *diameterMm && *diameterMm <= line.DiameterTo);
-        if (diameterFits && line.ThicknessFrom < s && s <= line.ThicknessTo) {
-            result = line.SizeText;
-            break;
-        }
-    }
-    return result.isEmpty() ? QStringLiteral("patrz Pomoc") : result;
 }
 
 } // namespace
@@ -85,17 +63,6 @@ void LoadPipeToleranceTable(Session& session, Prompts& prompts, const QString& d
 void LoadSheetToleranceTable(Session& session, Prompts& prompts, const QString& dataDir) {
     session.SheetToleranceTable =
         LoadToleranceTable(dataDir + u'/' + SheetToleranceFileName, prompts);
-}
-
-QString PipeInsulationSize(const Session& session, Prompts& prompts, float pipeDiameter,
-                           float thickness) {
-    return Lookup(session.PipeToleranceTable, prompts, messages::PipesTableNotOpen,
-                  static_cast<long double>(pipeDiameter) * 1000.0L, thickness);
-}
-
-QString SheetInsulationSize(const Session& session, Prompts& prompts, float thickness) {
-    return Lookup(session.SheetToleranceTable, prompts, messages::SheetsTableNotOpen, std::nullopt,
-                  thickness);
 }
 
 } // namespace kelvara

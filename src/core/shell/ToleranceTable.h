@@ -32,10 +32,4 @@ std::shared_ptr<const TToleranceTable> LoadToleranceTable(const QString& fileNam
 void LoadPipeToleranceTable(Session& session, Prompts& prompts, const QString& dataDir);
 void LoadSheetToleranceTable(Session& session, Prompts& prompts, const QString& dataDir);
 
-// The size text for a pipe (diameter in m) and a thickness in mm: the first matching line,
-// "patrz Pomoc" when none matches, "Error!" (after a message) without a table.
-QString PipeInsulationSize(const Session& session, Prompts& prompts, float pipeDiameter,
-                           float thickness);
-QString SheetInsulationSize(const Session& session, Prompts& prompts, float thickness);
-
 } // namespace kelvara

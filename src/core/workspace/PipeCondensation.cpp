@@ -3,7 +3,7 @@
 #include "Calculations.h"
 #include "engine/Condensation.h"
 #include "shell/Session.h"
-#include "shell/ToleranceTable.h"
+#include "InsulationSize.h"
 
 namespace kelvara {
 

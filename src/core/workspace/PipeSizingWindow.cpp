@@ -7,7 +7,7 @@
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-#include "shell/ToleranceTable.h"
+#include "InsulationSize.h"
 
 #include <array>
 #include <cfloat>

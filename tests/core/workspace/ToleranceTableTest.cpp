@@ -1,4 +1,5 @@
 #include "shell/ToleranceTable.h"
+#include "workspace/InsulationSize.h"
 #include "QtPrinters.h"
 #include "RecordingPrompts.h"
 #include "shell/Session.h"
