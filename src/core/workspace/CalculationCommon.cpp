@@ -65,15 +65,19 @@ namespace {
 // A log line holds some twenty fields: room for them at once rather than growing field by field.
 constexpr qsizetype LogLineCapacity = 256;
 
+void AddInputField(QString& line, CalculationCase& w, int materialRow,
+                   const QString& userLambdaText, int row) {
+    if (row == materialRow)
+        line += MaterialField(w.MaterialText(row), userLambdaText);
+    else
+        line += w.InputText(row);
+    line += u'\t';
+}
+
 void AddInputFields(QString& line, CalculationCase& w, int materialRow,
                     const QString& userLambdaText, const std::initializer_list<int>& inputRows) {
-    for (int i : inputRows) {
-        if (i == materialRow)
-            line += MaterialField(w.MaterialText(i), userLambdaText);
-        else
-            line += w.InputText(i);
-        line += u'\t';
-    }
+    for (int i : inputRows)
+        AddInputField(line, w, materialRow, userLambdaText, i);
 }
 
 void AddResultFields(QString& line, CalculationCase& w,
@@ -107,6 +111,17 @@ void AppendLogLine(CalculationCase& w, int materialRow, const QString& userLambd
     QString line;
     line.reserve(LogLineCapacity);
     AddInputFields(line, w, materialRow, userLambdaText, inputRows);
+    AddResultFields(line, w, resultRows);
+    w.AppendLog(line);
+}
+
+void AppendLogLine(CalculationCase& w, const QString& userLambdaText,
+                   const std::initializer_list<int>& resultRows) {
+    const CalculationTypeSpec& rows = w.TypeInfo();
+    QString line;
+    line.reserve(LogLineCapacity);
+    for (int i = 0; i < int(rows.inputs.size()); ++i)
+        AddInputField(line, w, rows.materialRow, userLambdaText, i);
     AddResultFields(line, w, resultRows);
     w.AppendLog(line);
 }

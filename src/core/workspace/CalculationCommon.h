@@ -44,6 +44,9 @@ void WriteResult(CalculationCase& w, int row, const QString& pattern, const Part
 void AppendLogLine(CalculationCase& w, int materialRow, const QString& userLambdaText,
                    const std::initializer_list<int>& inputRows,
                    const std::initializer_list<int>& resultRows);
+// The same with every input row of the case's type, in row order.
+void AppendLogLine(CalculationCase& w, const QString& userLambdaText,
+                   const std::initializer_list<int>& resultRows);
 // The log fields of some input rows (material row as above) or result rows, each with its TAB.
 QString InputFields(CalculationCase& w, int materialRow, const QString& userLambdaText,
                     const std::initializer_list<int>& inputRows);

@@ -77,6 +77,8 @@ CalculationTypeSpec Derived(CalculationTypeSpec t) {
     t.mediumTempRow = ofRole(Role::MediumTemp);
     t.diameterRow = ofRole(Role::PipeDiameter);
     t.humidityRow = ofRole(Role::Humidity);
+    t.extentRow = ofRole(Role::Extent);
+    t.energyCostRow = ofRole(Role::EnergyCost);
     t.choiceRow = FirstRow(t.results, [](const RowSpec& r) { return r.kind == C; });
     t.choiceTargetRow = t.choiceRow >= 0 && !t.facts.freezingSeries ? t.thicknessRow : -1;
     for (std::size_t i = 0; i < t.inputs.size(); ++i) {
@@ -123,10 +125,10 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
               Medium,
               Diameter,
               Thickness,
-              {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P3}},
+              {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P3}, Role::Extent},
               Material,
               HRow,
-              {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, u"#0.000"}}},
+              {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, u"#0.000"}, Role::EnergyCost}},
              {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
              true,
              PipeFacts,
@@ -142,7 +144,7 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
               {u"Predkosc przeplywu", F, u"", {&R::FlowVelocity, 1, P2}},
               Diameter,
               Thickness,
-              {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P2}},
+              {u"Dlugosc rury", E, u"m", {&R::PipeLength, 1, P2}, Role::Extent},
               Material,
               HRow},
              {LambdaResult, {u"Spadek temperatury", X, u"°C", {}}, QResult},
@@ -191,10 +193,10 @@ const std::array<CalculationTypeSpec, CalculationTypeCount>& Table() {
              {Ambient,
               Medium,
               Thickness,
-              {u"Powierzchnia", E, u"m²", {&R::SheetArea, 1, P3}},
+              {u"Powierzchnia", E, u"m²", {&R::SheetArea, 1, P3}, Role::Extent},
               Material,
               HRow,
-              {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, P3}}},
+              {u"Koszty kWh", E, u"€", {&R::EnergyCost, 1, P3}, Role::EnergyCost}},
              {LambdaResult, KResult, QResult, ReductionResult, CostResult, AlternativeResult},
              true,
              SheetFacts,

@@ -17,7 +17,16 @@ struct InitialValue {
 
 // What a row is about, where its kind alone does not tell (material, h, medium, flow and
 // choice rows are known by their kind).
-enum class RowRole { Other, AmbientTemp, MediumTemp, PipeDiameter, Thickness, Humidity };
+enum class RowRole {
+    Other,
+    AmbientTemp,
+    MediumTemp,
+    PipeDiameter,
+    Thickness,
+    Humidity,
+    Extent,    // a pipe's length or a surface's area
+    EnergyCost // the price of a kWh
+};
 
 struct RowSpec {
     const char16_t* label;
@@ -62,6 +71,8 @@ struct CalculationTypeSpec {
     int mediumTempRow = -1;
     int diameterRow = -1;
     int humidityRow = -1;
+    int extentRow = -1;
+    int energyCostRow = -1;
     int choiceRow = -1;       // result row
     int choiceTargetRow = -1; // input row written by a choice of alternative thickness
     // What closing the window keeps: every row with a remembered initial value, in row order,

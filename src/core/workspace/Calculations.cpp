@@ -12,9 +12,8 @@ namespace kelvara {
 
 Calculation CalculationFor(CalculationType calculationType) {
     static constexpr std::array<Calculation, CalculationTypeCount> calculations = {
-        &PipeCondensation,    &PipeSurfaceTemperatureCalc, &PipeHeatLoss,
-        &PipeTemperatureDrop, &PipeFreezingTime,           &SheetCondensation,
-        &SheetHeatLoss,       &SheetSurfaceTemperatureCalc};
+        &PipeCondensation, &SurfaceTemperatureCalc, &HeatLoss, &PipeTemperatureDrop,
+        &PipeFreezingTime, &SheetCondensation,      &HeatLoss, &SurfaceTemperatureCalc};
     const int number = CalculationTypeNumber(calculationType);
     if (number < 0 || number >= CalculationTypeCount)
         return nullptr;

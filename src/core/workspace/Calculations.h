@@ -11,13 +11,12 @@ class CalculationCase;
 using Calculation = bool (*)(CalculationCase&);
 
 bool PipeCondensation(CalculationCase& w);
-bool PipeSurfaceTemperatureCalc(CalculationCase& w);
-bool PipeHeatLoss(CalculationCase& w);
+// Types with a pipe and a sheet variant read their rows by role and serve both.
+bool SurfaceTemperatureCalc(CalculationCase& w); // pipe and sheet surface temperature
+bool HeatLoss(CalculationCase& w);               // pipe and sheet heat loss
 bool PipeTemperatureDrop(CalculationCase& w);
 bool PipeFreezingTime(CalculationCase& w);
 bool SheetCondensation(CalculationCase& w);
-bool SheetHeatLoss(CalculationCase& w);
-bool SheetSurfaceTemperatureCalc(CalculationCase& w);
 
 // The freezing time (hours) with another insulation thickness (m), for the series.
 float PipeFreezingTimeForThickness(CalculationCase& w, float thickness);

@@ -1,9 +1,9 @@
 #include "CalculationCase.h"
 #include "CalculationCommon.h"
 #include "Calculations.h"
+#include "InsulationSize.h"
 #include "engine/Condensation.h"
 #include "shell/Session.h"
-#include "InsulationSize.h"
 
 namespace kelvara {
 

@@ -2,12 +2,12 @@
 
 #include "CalculationCommon.h"
 #include "CalculationWindow.h"
+#include "InsulationSize.h"
 #include "shell/FloatingPoint.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
-#include "InsulationSize.h"
 
 #include <array>
 #include <cfloat>
