@@ -21,6 +21,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -169,6 +173,89 @@ TEST_F(SizingFormUi, NamesTabOrderAndNothingClipped) {
     EXPECT_EQ(previous, Button("Button4"));
     EXPECT_EQ(order.first(), QStringLiteral("InputEdit1"));
     EXPECT_TRUE(order.contains(QStringLiteral("ResultSize3")));
+}
+
+// The room an edit's text has: its contents without frame and the inner margins.
+int TextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
+// The room a closed list has for its shown text, beside the arrow.
+QRect TextRoom(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.currentText = list->currentText();
+    return list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                         list);
+}
+
+// The longest installation case, "patrz Pomoc" in a value and in a size field: each is shown
+// whole, and the result lines start below the title of their box.
+TEST_F(SizingFormUi, LongTextsShownWholeBelowTheTitle) {
+    QComboBox* cases = List(SizingCase);
+    int longest = 0;
+    for (int i = 1; i < cases->count(); ++i)
+        if (cases->itemText(i).size() > cases->itemText(longest).size())
+            longest = i;
+    Pick(cases, longest);
+    // Wrapped over the lines of the closed field, which sits on its label's line.
+    const QRect room = TextRoom(cases);
+    const QRect shown =
+        cases->fontMetrics().boundingRect(room, Qt::TextWordWrap, cases->currentText());
+    EXPECT_LE(shown.width(), room.width()) << cases->currentText().toStdString();
+    EXPECT_LE(shown.height(), room.height()) << cases->currentText().toStdString();
+    EXPECT_GE(cases->font().pointSize(), 8);
+    auto* label = Find<QLabel>(QStringLiteral("InputLabel%1").arg(SizingCase));
+    const int middle = label->geometry().center().y();
+    EXPECT_TRUE(cases->y() <= middle && middle <= cases->geometry().bottom());
+    EXPECT_LE(cases->geometry().right(), cases->parentWidget()->width());
+    for (QWidget* other : cases->parentWidget()->findChildren<QWidget*>()) {
+        if (other != cases && other->parentWidget() == cases->parentWidget() &&
+            other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(cases->geometry()))
+                << other->objectName().toStdString();
+        }
+    }
+
+    FillHotPipe();
+    TypeInto(Input(SizingMaxLoss), "0.1"); // a loss no thickness reaches
+    Button("Button1")->click();
+    QStringList seeHelp;
+    for (const auto& v : form->ResultViews())
+        for (const QLineEdit* field : {v.value, v.size}) {
+            if (!field->isVisible())
+                continue;
+            if (field->text() == QStringLiteral("patrz Pomoc"))
+                seeHelp << field->objectName();
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), TextRoom(field))
+                << field->objectName().toStdString() << " " << field->text().toStdString();
+        }
+    EXPECT_TRUE(seeHelp.contains(QStringLiteral("ResultEdit3")))
+        << seeHelp.join(u' ').toStdString();
+    EXPECT_TRUE(seeHelp.contains(QStringLiteral("ResultSize1")))
+        << seeHelp.join(u' ').toStdString();
+
+    auto* box = Find<QGroupBox>(QStringLiteral("GroupBox2"));
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const auto& first = form->ResultViews().front();
+    EXPECT_GT(first.value->y(), title.bottom());
+    EXPECT_GT(first.label->y(), title.bottom());
+    // The last line still lies inside its box.
+    const auto& last = form->ResultViews().back();
+    EXPECT_LE(last.value->geometry().bottom(), box->contentsRect().bottom());
 }
 
 TEST_F(SizingFormUi, HelpOpensItsDocument) {

@@ -18,12 +18,20 @@ namespace kelvara {
 namespace {
 
 constexpr int FontPoints = 8;
+constexpr int Bevel = 2;
+// The least room between two rows.
+constexpr int LeastGap = 2;
+
+// The height of a panel whose box spreads `lines` rows `gap` apart by the row rule.
+int PanelHeightFor(int lines, int gap) {
+    return FontPoints + 1 + lines * RowLayout::RowHeight + (lines + 1) * gap + 2 * Bevel;
+}
 
 } // namespace
 
 CalculationFrame::CalculationFrame(Session& session, TF_Help& help, const QString& objectName,
                                    const Geometry& geometry, QWidget* parent)
-    : QDialog(parent), session_(session), help_(help) {
+    : QDialog(parent), session_(session), help_(help), geometry_(geometry) {
     OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     setObjectName(objectName);
     setFixedSize(geometry.width, geometry.inputHeight + geometry.resultHeight);
@@ -53,6 +61,22 @@ CalculationFrame::CalculationFrame(Session& session, TF_Help& help, const QStrin
     connect(Button2, &QPushButton::clicked, this, &CalculationFrame::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &CalculationFrame::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &CalculationFrame::Button4Click);
+}
+
+void CalculationFrame::FitHeights(int inputLines, int resultLines) {
+    const int title = TitleRect(GroupBox2, QStringLiteral("Wyniki")).bottom();
+    const int resultGap = std::max(LeastGap, title + 2 - (FontPoints + 1));
+    geometry_.inputHeight = PanelHeightFor(inputLines, LeastGap);
+    geometry_.resultHeight = PanelHeightFor(resultLines, resultGap);
+    const Geometry& g = geometry_;
+    const auto place = [](QGroupBox* box, QRect panel) {
+        box->parentWidget()->setGeometry(panel);
+        box->resize(panel.width() - 2 * Bevel, panel.height() - 2 * Bevel);
+    };
+    place(GroupBox1, {0, 0, g.width, g.inputHeight});
+    place(GroupBox2, {0, g.inputHeight, g.resultWidth, g.resultHeight});
+    place(GroupBox3, {g.resultWidth, g.inputHeight, g.width - g.resultWidth, g.resultHeight});
+    setFixedSize(g.width, g.inputHeight + g.resultHeight);
 }
 
 // The row views point into the model's rows: they go first, also when the window is destroyed
@@ -100,11 +124,21 @@ RowLayout CalculationFrame::LayoutOf(const QGroupBox* box, int rowCount) {
     return LayoutRows(box->height() - FontPoints - 1, rowCount, FontPoints + 1);
 }
 
-void CalculationFrame::ShowRows(TParas& rows, QGroupBox* box, bool results) {
-    const RowLayout layout = LayoutOf(box, int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i)
-        rowViews_.push_back(new RowView(*rows[std::size_t(i)], box, i, layout.Top(i), results,
-                                        session_.Catalogue.FontName));
+void CalculationFrame::ShowRows(TParas& rows, QGroupBox* box, bool results, int twoLineList) {
+    const int count = int(rows.size());
+    const bool extraLine = twoLineList >= 0 && twoLineList < count;
+    const RowLayout layout = LayoutOf(box, count + (extraLine ? 1 : 0));
+    int line = 0;
+    for (int i = 0; i < count; ++i, ++line) {
+        auto* view = new RowView(*rows[std::size_t(i)], box, i, layout.Top(line), results,
+                                 session_.Catalogue.FontName);
+        rowViews_.push_back(view);
+        if (i == twoLineList && view->List) {
+            ++line;
+            view->SpanListOverLines(layout.Top(line) + RowLayout::RowHeight - view->List->y(),
+                                    box->width() - 10);
+        }
+    }
     if (!results)
         inputRowCount_ = int(rowViews_.size());
 }

@@ -80,8 +80,12 @@ protected:
 
     // The places of a number of rows down a box, by the row rule.
     static RowLayout LayoutOf(const QGroupBox* box, int rowCount);
-    // Shows rows down a box; the input rows come first.
-    void ShowRows(TParas& rows, QGroupBox* box, bool results);
+    // Shows rows down a box, the input rows first. The row `twoLineList` has a list two lines
+    // tall that wraps its text, so that its rows take one line more.
+    void ShowRows(TParas& rows, QGroupBox* box, bool results, int twoLineList = -1);
+    // Makes the boxes as tall as their lines need: the input lines at the least gap of the row
+    // rule, the result lines each clear of the box title.
+    void FitHeights(int inputLines, int resultLines);
     // Enables "Drukuj" as the model says.
     void RefreshButtons();
 
@@ -114,6 +118,7 @@ private:
     void ReleaseRowViews();
 
     std::unique_ptr<Holder> model_;
+    Geometry geometry_;
     int inputRowCount_ = 0;
     bool shown_ = false;
     bool closed_ = false;

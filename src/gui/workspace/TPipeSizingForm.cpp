@@ -16,15 +16,19 @@ namespace kelvara {
 
 namespace {
 
-constexpr CalculationFrame::Geometry Frame{632, 440, 300, 500};
+// The heights follow from the rows (FitHeights).
+constexpr CalculationFrame::Geometry Frame{632, 0, 0, 520};
 // Criteria, the governing line and five yearly figures.
 constexpr int ResultLineCount = 10;
 constexpr int SizingHelpIndex = 9;
 
-// The result columns: label, value, unit, size.
-constexpr int ValueLeft = 290, ValueWidth = 80;
-constexpr int UnitLeft = 374;
-constexpr int SizeLeft = 408, SizeWidth = 86;
+// The result columns: label, value, unit, size; the value and size fields hold "patrz Pomoc".
+constexpr int ValueLeft = 282, ValueWidth = 94;
+constexpr int UnitLeft = 380;
+constexpr int SizeLeft = 416, SizeWidth = 94;
+constexpr int ResultPoints = 10;
+// Room between a label and the value to its right.
+constexpr int LabelGap = 6;
 
 // A label set a little smaller rather than run into the value to its right.
 void FitLabel(QLabel* label, int points, int right) {
@@ -56,13 +60,17 @@ const QString SizingHelpText = QStringLiteral(
 TPipeSizingForm::TPipeSizingForm(Session& session, Prompts& prompts, TF_Help& help,
                                  TPrintDecision& printDecision, QWidget* parent)
     : CalculationFrame(session, help, QStringLiteral("PipeSizingForm"), Frame, parent),
-      printDecision_(printDecision), model_(Hold<PipeSizingWindow>(session, prompts)) {}
+      printDecision_(printDecision), model_(Hold<PipeSizingWindow>(session, prompts)) {
+    // The installation cases are too long for one line beside their label: their list takes
+    // two.
+    FitHeights(SizingRowCount + 1, ResultLineCount);
+}
 
 void TPipeSizingForm::ShowModel() {
     setWindowTitle(PipeSizingCaption);
     model_.TntFormShow();
     const QString& fontName = session_.Catalogue.FontName;
-    ShowRows(model_.InputRows, GroupBox1, false);
+    ShowRows(model_.InputRows, GroupBox1, false, SizingCase);
 
     const RowLayout results = LayoutOf(GroupBox2, ResultLineCount);
     for (int j = 0; j < ResultLineCount; ++j) {
@@ -94,7 +102,7 @@ void TPipeSizingForm::ShowModel() {
     if (QComboBox* cases = rowViews_[SizingCase]->List) {
         int widest = 0;
         for (const QString& name : session_.Catalogue.RegulationNames)
-            widest = std::max(widest, cases->fontMetrics().horizontalAdvance(name));
+            widest = std::max(widest, cases->view()->fontMetrics().horizontalAdvance(name));
         cases->view()->setMinimumWidth(widest + 24);
         cases->setToolTip(cases->currentText());
         connect(cases, &QComboBox::currentTextChanged, cases, &QWidget::setToolTip);
@@ -127,15 +135,16 @@ void TPipeSizingForm::ShowResults() {
             continue;
         const SizingResultLine& line = lines[j];
         view.label->setText(line.label);
-        FitLabel(view.label, 10, ValueLeft - 6);
+        FitLabel(view.label, 10, ValueLeft - LabelGap);
         view.value->setText(line.value);
-        view.value->setCursorPosition(0);
+        FitValue(view.value, ValueLeft, ValueWidth,
+                 view.label->x() + view.label->width() + LabelGap, ResultPoints);
         view.value->setAccessibleName(line.label);
         view.value->setAccessibleDescription(line.unit);
         view.unit->setText(line.unit);
         view.unit->adjustSize();
         view.size->setText(line.size);
-        view.size->setCursorPosition(0);
+        FitValue(view.size, SizeLeft, SizeWidth, SizeLeft, ResultPoints);
         view.size->setAccessibleName(QStringLiteral("Rozmiar izolacji: ") + line.label);
         SetBase(view.value, color);
         SetBase(view.size, color);
