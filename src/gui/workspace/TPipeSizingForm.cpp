@@ -161,8 +161,7 @@ QString TPipeSizingForm::HelpText() const {
 }
 
 void TPipeSizingForm::Print() {
-    printDecision_.Open(TPrintDecision::Source{
-        &model_.ResultLog, &model_.CopyHeaderPending, model_.ResultsStale, {}});
+    printDecision_.Open(model_);
 }
 
 // The result lines are shown no more once the rows have gone.
