@@ -5,7 +5,9 @@ cd "$(dirname "$0")/.."
 cmake --preset tests >/dev/null
 cmake --build --preset tests --target kelvara_screenshots
 build/tests/bin/kelvara_screenshots docs/screenshots
-# The report as a picture of its page.
-pdftoppm -png -r 60 -singlefile docs/screenshots/report-4.pdf docs/screenshots/report-4
-rm docs/screenshots/report-4.pdf
+# The reports as pictures of their pages.
+for report in report-4 sizing-report; do
+  pdftoppm -png -r 60 -singlefile "docs/screenshots/$report.pdf" "docs/screenshots/$report"
+  rm "docs/screenshots/$report.pdf"
+done
 ls docs/screenshots

@@ -3,6 +3,7 @@
 #include "ModalAnswerer.h"
 #include "UserInput.h"
 #include "output/TPrintDecision.h"
+#include "output/Tf_Print.h"
 #include "shell/ConfigurationLoader.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
@@ -19,10 +20,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 using namespace kelvara;
@@ -171,6 +180,89 @@ TEST_F(SizingFormUi, NamesTabOrderAndNothingClipped) {
     EXPECT_TRUE(order.contains(QStringLiteral("ResultSize3")));
 }
 
+// The room an edit's text has: its contents without frame and the inner margins.
+int TextRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
+// The room a closed list has for its shown text, beside the arrow.
+QRect TextRoom(const QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.currentText = list->currentText();
+    return list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                         list);
+}
+
+// The longest installation case, "patrz Pomoc" in a value and in a size field: each is shown
+// whole, and the result lines start below the title of their box.
+TEST_F(SizingFormUi, LongTextsShownWholeBelowTheTitle) {
+    QComboBox* cases = List(SizingCase);
+    int longest = 0;
+    for (int i = 1; i < cases->count(); ++i)
+        if (cases->itemText(i).size() > cases->itemText(longest).size())
+            longest = i;
+    Pick(cases, longest);
+    // Wrapped over the lines of the closed field, which sits on its label's line.
+    const QRect room = TextRoom(cases);
+    const QRect shown =
+        cases->fontMetrics().boundingRect(room, Qt::TextWordWrap, cases->currentText());
+    EXPECT_LE(shown.width(), room.width()) << cases->currentText().toStdString();
+    EXPECT_LE(shown.height(), room.height()) << cases->currentText().toStdString();
+    EXPECT_GE(cases->font().pointSize(), 8);
+    auto* label = Find<QLabel>(QStringLiteral("InputLabel%1").arg(SizingCase));
+    const int middle = label->geometry().center().y();
+    EXPECT_TRUE(cases->y() <= middle && middle <= cases->geometry().bottom());
+    EXPECT_LE(cases->geometry().right(), cases->parentWidget()->width());
+    for (QWidget* other : cases->parentWidget()->findChildren<QWidget*>()) {
+        if (other != cases && other->parentWidget() == cases->parentWidget() &&
+            other->isVisible()) {
+            EXPECT_FALSE(other->geometry().intersects(cases->geometry()))
+                << other->objectName().toStdString();
+        }
+    }
+
+    FillHotPipe();
+    TypeInto(Input(SizingMaxLoss), "0.1"); // a loss no thickness reaches
+    Button("Button1")->click();
+    QStringList seeHelp;
+    for (const auto& v : form->ResultViews())
+        for (const QLineEdit* field : {v.value, v.size}) {
+            if (!field->isVisible())
+                continue;
+            if (field->text() == QStringLiteral("patrz Pomoc"))
+                seeHelp << field->objectName();
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), TextRoom(field))
+                << field->objectName().toStdString() << " " << field->text().toStdString();
+        }
+    EXPECT_TRUE(seeHelp.contains(QStringLiteral("ResultEdit3")))
+        << seeHelp.join(u' ').toStdString();
+    EXPECT_TRUE(seeHelp.contains(QStringLiteral("ResultSize1")))
+        << seeHelp.join(u' ').toStdString();
+
+    auto* box = Find<QGroupBox>(QStringLiteral("GroupBox2"));
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const auto& first = form->ResultViews().front();
+    EXPECT_GT(first.value->y(), title.bottom());
+    EXPECT_GT(first.label->y(), title.bottom());
+    // The last line still lies inside its box.
+    const auto& last = form->ResultViews().back();
+    EXPECT_LE(last.value->geometry().bottom(), box->contentsRect().bottom());
+}
+
 TEST_F(SizingFormUi, HelpOpensItsDocument) {
     Button("Button2")->click();
     ASSERT_EQ(opened.size(), 1);
@@ -183,11 +275,12 @@ TEST_F(SizingFormUi, PrintCopiesTheResultList) {
     test::AnswerNextModal([](QWidget* modal) {
         auto* decision = qobject_cast<TPrintDecision*>(modal);
         ASSERT_NE(decision, nullptr);
-        // No report for this window yet: only the list can be copied.
+        // The report is offered first, as in the calculation window; the list is the other way.
         auto* print = decision->findChild<QRadioButton*>(QStringLiteral("RB1"));
         auto* copy = decision->findChild<QRadioButton*>(QStringLiteral("RB2"));
-        EXPECT_FALSE(print->isEnabled());
-        EXPECT_TRUE(copy->isChecked());
+        EXPECT_TRUE(print->isEnabled());
+        EXPECT_TRUE(print->isChecked());
+        copy->click();
         test::AnswerMessageBox(QMessageBox::Ok, nullptr);
         decision->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
@@ -200,6 +293,89 @@ TEST_F(SizingFormUi, PrintCopiesTheResultList) {
     EXPECT_TRUE(lines[5].startsWith(QStringLiteral("20\t70\t50\t60.3\t54.5\t")));
     EXPECT_TRUE(lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych\t68.5\t")));
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>patrz Pomoc</td>")));
+}
+
+// "Drukuj" with "drukuj aktualne wyniki" opens the preview of the report, which offers the PDF;
+// once an input has changed only the list can be copied.
+TEST_F(SizingFormUi, PrintOpensTheReportPreview) {
+    FillHotPipe();
+    Button("Button1")->click();
+    QString title;
+    bool offersPdf = false;
+    test::AnswerNextModal([&](QWidget* decision) {
+        ASSERT_TRUE(decision->findChild<QRadioButton*>(QStringLiteral("RB1"))->isChecked());
+        test::AnswerNextModal([&](QWidget* modal) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+            ASSERT_NE(preview, nullptr);
+            title = preview->windowTitle();
+            for (QAction* action : preview->findChild<QToolBar*>()->actions())
+                offersPdf |= action->text() == QStringLiteral("Zapisz jako PDF");
+            preview->reject();
+        });
+        decision->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    Button("Button3")->click();
+    EXPECT_EQ(title, QStringLiteral("Dobor izolacji"));
+    EXPECT_TRUE(offersPdf);
+
+    TypeInto(Input(SizingLength), "11");
+    bool printOffered = true;
+    test::AnswerNextModal([&](QWidget* decision) {
+        printOffered = decision->findChild<QRadioButton*>(QStringLiteral("RB1"))->isEnabled();
+        decision->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    });
+    Button("Button3")->click();
+    EXPECT_FALSE(printOffered);
+}
+
+// The report's PDF as another program reads it: headings, inputs, the criteria with their
+// sizes, the governing one, the year and the remarks, in the order of the page.
+TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
+    session.Catalogue.SalesAdress = QStringLiteral("Kelvara Technika<CR>Krakow");
+    FillHotPipe();
+    Button("Button1")->click();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("dobor.pdf"));
+    Tf_Print report(form->Model(),
+                    {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
+                    DataDir);
+    ASSERT_TRUE(report.SavePdf(pdf));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList inOrder = {
+        QStringLiteral("Kelvara - Wersja 5.0"),
+        QStringLiteral("Dobor izolacji"),
+        QStringLiteral("Hala"),
+        QStringLiteral("Firma X"),
+        QStringLiteral("Temp otoczenia"),
+        QStringLiteral("Welna mineralna (otuliny)"),
+        QStringLiteral("Rodzaj przewodu"),
+        QStringLiteral("wskaznik emisji CO2"),
+        QStringLiteral("Wyniki"),
+        QStringLiteral("minimum wg warunkow technicznych"),
+        QStringLiteral("patrz Pomoc"),
+        QStringLiteral("KV-32/60.3"),
+        QStringLiteral("decyduje: minimum wg warunkow technicznych"),
+        QStringLiteral("Straty ciepla na metr"),
+        QStringLiteral("104.81"),
+        QStringLiteral("524.0"),
+        QStringLiteral("366.8"),
+        QStringLiteral("uwagi"),
+        QStringLiteral("Kelvara Technika"),
+        QStringLiteral("Krakow"),
+    };
+    qsizetype at = 0;
+    for (const QString& piece : inOrder) {
+        const qsizetype found = text.indexOf(piece, at);
+        EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
+        if (found >= 0)
+            at = found + piece.size();
+    }
+    // One page.
+    EXPECT_EQ(text.count(u'\f'), 1) << text.toStdString();
 }
 
 TEST_F(SizingFormUi, InputsRememberedForTheNextOpening) {

@@ -102,6 +102,11 @@ int main(int argc, char** argv) {
         }
         form.Button1Click();
         Save(form, out, QStringLiteral("sizing"));
+        Tf_Print report(model,
+                        {QStringLiteral("Kotlownia Hala A"), QStringLiteral("Kelvara"),
+                         QStringLiteral("przejscie przez sciane")},
+                        QCoreApplication::applicationDirPath());
+        report.SavePdf(out + QStringLiteral("/sizing-report.pdf"));
         form.close();
     }
     TThermal_Cond conductivity(prompts, session.Catalogue.FontName);

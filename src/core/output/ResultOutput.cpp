@@ -68,23 +68,11 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
     using B = ReportBand;
     using A = ReportAlign;
 
-    // Centred in the space left of the logo.
-    items.push_back({B::Heading, 106, 16, A::Center, 24,
-                     QStringLiteral("Kelvara - Wersja ") + QLatin1String(version::Title), false,
-                     374, 0});
-    add(B::Heading, 8, 80, A::Left, 12,
-        QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
-    add(B::Heading, 8, 120, A::Left, 12, QStringLiteral("W oparciu o przepisy ISO 12241:1998"));
-    items.push_back({B::Heading, 480, 40, A::Left, 0, QString(), true, 226, 91});
-
-    add(B::Customer, 8, 24, A::Left, 12,
-        window.InputRows.empty() ? QString()
-                                 : CalculationTypeTextsOf(window.CalculationType()).caption);
-    add(B::Customer, 664, 24, A::Right, 12, date.toString(QStringLiteral("dd.MM.yyyy")));
-    add(B::Customer, 8, 64, A::Left, 12, QStringLiteral("Projekt"));
-    add(B::Customer, 104, 64, A::Left, 12, headings.project);
-    add(B::Customer, 8, 96, A::Left, 12, QStringLiteral("Firma"));
-    add(B::Customer, 104, 96, A::Left, 12, headings.company);
+    AddReportHeading(items,
+                     window.InputRows.empty()
+                         ? QString()
+                         : CalculationTypeTextsOf(window.CalculationType()).caption,
+                     headings, date);
 
     add(B::Data, 16, 24, A::Left, 11, QStringLiteral("Dane"));
     int k = 0;
@@ -146,19 +134,49 @@ std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadi
 
     // A long result list would run into the remarks and the contact: they follow its last line
     // instead, a little closer together, so the page still holds them.
-    int remarksTop = 560, remarksTextTop = 590, contactTop = 640, contactTextTop = 662;
-    if (lastTop + 25 > 560) {
-        remarksTop = lastTop + 30;
-        remarksTextTop = remarksTop + 22;
-        contactTop = remarksTop + 50;
-        contactTextTop = remarksTop + 68;
-    }
-    add(B::Data, 16, remarksTop, A::Left, 11, QStringLiteral("komentarz"));
-    add(B::Data, 20, remarksTextTop, A::Left, 11, headings.remarks);
-    add(B::Data, 16, contactTop, A::Left, 11, QStringLiteral("kontakt"));
-    items.push_back({B::Data, 20, contactTextTop, A::Left, 11,
-                     ExpandLineBreaks(session.Catalogue.SalesAdress), false, 669, 51});
+    const bool moved = lastTop + 25 > 560;
+    AddReportFoot(items, moved ? lastTop + 30 : 560, moved, headings,
+                  session.Catalogue.SalesAdress);
     return items;
+}
+
+void AddReportHeading(std::vector<ReportItem>& items, const QString& caption,
+                      const ReportHeadings& headings, const QDate& date) {
+    auto add = [&](ReportBand band, int left, int top, ReportAlign align, int size,
+                   const QString& text) {
+        items.push_back({band, left, top, align, size, text});
+    };
+    using B = ReportBand;
+    using A = ReportAlign;
+    // Centred in the space left of the logo.
+    items.push_back({B::Heading, 106, 16, A::Center, 24,
+                     QStringLiteral("Kelvara - Wersja ") + QLatin1String(version::Title), false,
+                     374, 0});
+    add(B::Heading, 8, 80, A::Left, 12,
+        QStringLiteral("Program do obliczen chlodniczych i cieplnych"));
+    add(B::Heading, 8, 120, A::Left, 12, QStringLiteral("W oparciu o przepisy ISO 12241:1998"));
+    items.push_back({B::Heading, 480, 40, A::Left, 0, QString(), true, 226, 91});
+
+    add(B::Customer, 8, 24, A::Left, 12, caption);
+    add(B::Customer, 664, 24, A::Right, 12, date.toString(QStringLiteral("dd.MM.yyyy")));
+    add(B::Customer, 8, 64, A::Left, 12, QStringLiteral("Projekt"));
+    add(B::Customer, 104, 64, A::Left, 12, headings.project);
+    add(B::Customer, 8, 96, A::Left, 12, QStringLiteral("Firma"));
+    add(B::Customer, 104, 96, A::Left, 12, headings.company);
+}
+
+void AddReportFoot(std::vector<ReportItem>& items, int top, bool close,
+                   const ReportHeadings& headings, const QString& salesAddress) {
+    const int remarks = top + (close ? 22 : 30);
+    const int contact = top + (close ? 50 : 80);
+    const int address = top + (close ? 68 : 102);
+    using B = ReportBand;
+    using A = ReportAlign;
+    items.push_back({B::Data, 16, top, A::Left, 11, QStringLiteral("komentarz")});
+    items.push_back({B::Data, 20, remarks, A::Left, 11, headings.remarks});
+    items.push_back({B::Data, 16, contact, A::Left, 11, QStringLiteral("kontakt")});
+    items.push_back(
+        {B::Data, 20, address, A::Left, 11, ExpandLineBreaks(salesAddress), false, 669, 51});
 }
 
 int DataBandHeightOf(const std::vector<ReportItem>& items) {

@@ -61,6 +61,15 @@ inline constexpr int BandWidth = 718;
 std::vector<ReportItem> BuildReport(CalculationWindow& window, const ReportHeadings& headings,
                                     const QDate& date);
 
+// What every report has: the program's heading, then the caption, the date, project and
+// company.
+void AddReportHeading(std::vector<ReportItem>& items, const QString& caption,
+                      const ReportHeadings& headings, const QDate& date);
+// The remarks and the contact at the foot of the data band, the remarks' title at `top`;
+// `close` sets their lines closer together, for a page that is nearly full.
+void AddReportFoot(std::vector<ReportItem>& items, int top, bool close,
+                   const ReportHeadings& headings, const QString& salesAddress);
+
 // The report's data band grows when a long result list pushes the remarks down.
 int DataBandHeightOf(const std::vector<ReportItem>& items);
 

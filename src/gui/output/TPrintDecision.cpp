@@ -6,6 +6,7 @@
 #include "shell/Messages.h"
 #include "shell/Prompts.h"
 #include "workspace/CalculationWindow.h"
+#include "workspace/PipeSizingWindow.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -20,16 +21,13 @@ namespace kelvara {
 
 TPrintDecision::TPrintDecision(Prompts& prompts, const QString& dataDir, const QString& fontName,
                                QWidget* parent)
-    : QDialog(parent), prompts_(prompts) {
+    : QDialog(parent), prompts_(prompts), dataDir_(dataDir) {
     setObjectName(QStringLiteral("PrintDecision"));
     setFixedSize(389, 295);
     SetEmptyCaption(this);
     PaintCream(this);
     ApplyFontFamily(this, fontName);
-    Print = [this, dataDir](CalculationWindow& window, const ReportHeadings& headings) {
-        Tf_Print report(window, headings, dataDir, this);
-        report.Cmd_previewClick();
-    };
+    Print = [](Tf_Print& report) { report.Cmd_previewClick(); };
     TntLabel1 = new QLabel(this);
     TntLabel1->setObjectName(QStringLiteral("TntLabel1"));
     TntLabel1->setGeometry(16, 10, 360, 20);
@@ -86,7 +84,18 @@ void TPrintDecision::showEvent(QShowEvent* event) {
 
 void TPrintDecision::Open(CalculationWindow& window) {
     Open(Source{&window.ResultLog, &window.CopyHeaderPending, window.ResultsStale(),
-                [this, &window](const ReportHeadings& headings) { Print(window, headings); }});
+                [this, &window](const ReportHeadings& headings) {
+                    Tf_Print report(window, headings, dataDir_, this);
+                    Print(report);
+                }});
+}
+
+void TPrintDecision::Open(PipeSizingWindow& window) {
+    Open(Source{&window.ResultLog, &window.CopyHeaderPending, window.ResultsStale,
+                [this, &window](const ReportHeadings& headings) {
+                    Tf_Print report(window, headings, dataDir_, this);
+                    Print(report);
+                }});
 }
 
 void TPrintDecision::Open(const Source& source) {

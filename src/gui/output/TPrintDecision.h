@@ -15,7 +15,9 @@ class QRadioButton;
 namespace kelvara {
 
 class CalculationWindow;
+class PipeSizingWindow;
 class Prompts;
+class Tf_Print;
 
 // Print the results or copy the result list; keeps project, company and remarks for the run.
 class TPrintDecision : public QDialog {
@@ -24,8 +26,9 @@ public:
     TPrintDecision(Prompts& prompts, const QString& dataDir, const QString& fontName,
                    QWidget* parent = nullptr);
 
-    // Shows the window modally for the open calculation.
+    // Shows the window modally for the open calculation or sizing.
     void Open(CalculationWindow& window);
+    void Open(PipeSizingWindow& window);
     // The same for another window's result list: copied as the calculation window's; printed
     // by `print` (none: the list can only be copied), `stale` while the results are outdated.
     struct Source {
@@ -38,14 +41,15 @@ public:
     void Button1Click();
 
     ReportHeadings Headings() const;
-    // Runs the print choice; the preview by default, replaced in tests.
-    std::function<void(CalculationWindow&, const ReportHeadings&)> Print;
+    // Runs the print choice on the report; the preview by default, replaced in tests.
+    std::function<void(Tf_Print&)> Print;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     Prompts& prompts_;
+    QString dataDir_;
     std::optional<Source> source_;
     QLabel* TntLabel1;
     QGroupBox* TntRadioGroup1;

@@ -1,10 +1,12 @@
 #include "Tf_Print.h"
 
+#include "output/SizingReport.h"
 #include "shell/AppError.h"
 #include "shell/Messages.h"
 #include "shell/Prompts.h"
 #include "shell/Session.h"
 #include "workspace/CalculationWindow.h"
+#include "workspace/PipeSizingWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,22 +26,41 @@ static void RegisterReportPicture() {
 
 namespace kelvara {
 
-Tf_Print::Tf_Print(CalculationWindow& window, const ReportHeadings& headings,
-                   const QString& dataDir, QWidget* owner)
-    : window_(window), headings_(headings), dataDir_(dataDir), owner_(owner) {
+Tf_Print::Tf_Print(Prompts& prompts, const QString& caption, const QString& fontName, Builder build,
+                   const ReportHeadings& headings, const QString& dataDir, QWidget* owner)
+    : prompts_(prompts), caption_(caption), fontName_(fontName), build_(std::move(build)),
+      headings_(headings), dataDir_(dataDir), owner_(owner) {
     RegisterReportPicture();
 }
+
+Tf_Print::Tf_Print(CalculationWindow& window, const ReportHeadings& headings,
+                   const QString& dataDir, QWidget* owner)
+    : Tf_Print(
+          window.GetPrompts(), CalculationTypeTextsOf(window.CalculationType()).caption,
+          window.GetSession().Catalogue.FontName,
+          [&window](const ReportHeadings& h) {
+              return BuildReport(window, h, QDate::currentDate());
+          },
+          headings, dataDir, owner) {}
+
+Tf_Print::Tf_Print(PipeSizingWindow& window, const ReportHeadings& headings, const QString& dataDir,
+                   QWidget* owner)
+    : Tf_Print(
+          window.GetPrompts(), PipeSizingCaption, window.GetSession().Catalogue.FontName,
+          [&window](const ReportHeadings& h) {
+              return BuildSizingReport(window, h, QDate::currentDate());
+          },
+          headings, dataDir, owner) {}
 
 bool Tf_Print::Build() {
     // The configured picture when it loads, else the one built into the program.
     if (!logo_.load(dataDir_ + QStringLiteral("/logoprint.bmp")))
         logo_.load(QStringLiteral(":/logo.png"));
     try {
-        items_ = BuildReport(window_, headings_, QDate::currentDate());
+        items_ = build_(headings_);
         return true;
     } catch (const AppError& error) {
-        window_.GetPrompts().ShowMessage(MessageKind::Error,
-                                         messages::MediumError + error.Message());
+        prompts_.ShowMessage(MessageKind::Error, messages::MediumError + error.Message());
         return false;
     }
 }
@@ -130,17 +151,15 @@ void Tf_Print::Cmd_previewClick() {
     QPrinter printer(QPrinter::HighResolution);
     SetupPage(printer);
     QPrintPreviewDialog preview(&printer, owner_);
-    preview.setWindowTitle(CalculationTypeTextsOf(window_.CalculationType()).caption);
-    const QString fontName = window_.GetSession().Catalogue.FontName;
+    preview.setWindowTitle(caption_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [this, fontName](QPrinter* p) { Paint(*p, items_, logo_, fontName); });
+                     [this](QPrinter* p) { Paint(*p, items_, logo_, fontName_); });
     // Filing a report needs no printer: a PDF copy from the preview.
     if (auto* toolbar = preview.findChild<QToolBar*>()) {
         QAction* pdf = toolbar->addAction(QStringLiteral("Zapisz jako PDF"));
         QObject::connect(pdf, &QAction::triggered, &preview, [this, &preview] {
             const QString file = QFileDialog::getSaveFileName(
-                &preview, QStringLiteral("Zapisz jako PDF"),
-                ProposedPdfPath(CalculationTypeTextsOf(window_.CalculationType()).caption),
+                &preview, QStringLiteral("Zapisz jako PDF"), ProposedPdfPath(caption_),
                 QStringLiteral("PDF (*.pdf)"));
             if (!file.isEmpty())
                 SavePdf(file);
@@ -155,7 +174,7 @@ bool Tf_Print::SavePdf(const QString& fileName) {
     QPdfWriter writer(fileName);
     writer.setResolution(PdfResolution);
     SetupPage(writer);
-    Paint(writer, items_, logo_, window_.GetSession().Catalogue.FontName);
+    Paint(writer, items_, logo_, fontName_);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 class QFont;
 class QPagedPaintDevice;
@@ -13,12 +14,16 @@ class QWidget;
 namespace kelvara {
 
 class CalculationWindow;
+class PipeSizingWindow;
+class Prompts;
 
-// The printed report: builds it from the open calculation, shows the print preview, and can
-// write it as a PDF file.
+// The printed report: builds it from the open calculation or sizing, shows the print preview,
+// and can write it as a PDF file.
 class Tf_Print {
 public:
     Tf_Print(CalculationWindow& window, const ReportHeadings& headings, const QString& dataDir,
+             QWidget* owner = nullptr);
+    Tf_Print(PipeSizingWindow& window, const ReportHeadings& headings, const QString& dataDir,
              QWidget* owner = nullptr);
 
     // Builds the report and shows the preview; returns when the preview is closed.
@@ -38,7 +43,14 @@ private:
     bool Build();
     static QFont ReportFont(const ReportItem& item, const QString& fontName, int deviceDpi);
 
-    CalculationWindow& window_;
+    using Builder = std::function<std::vector<ReportItem>(const ReportHeadings&)>;
+    Tf_Print(Prompts& prompts, const QString& caption, const QString& fontName, Builder build,
+             const ReportHeadings& headings, const QString& dataDir, QWidget* owner);
+
+    Prompts& prompts_;
+    QString caption_;
+    QString fontName_;
+    Builder build_;
     ReportHeadings headings_;
     QString dataDir_;
     QWidget* owner_;

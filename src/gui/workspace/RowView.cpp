@@ -4,6 +4,7 @@
 
 #include "shell/NumericEdit.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <algorithm>
 
 namespace kelvara {
@@ -23,15 +25,11 @@ constexpr int ResultPoints = 10;
 // Room between a row label and the control to its right.
 constexpr int LabelGap = 8;
 
+// The type size of a list's entries.
+constexpr int ListPoints = 10;
+
 int TextWidth(const QWidget* widget, const QString& text) {
     return widget->fontMetrics().horizontalAdvance(text);
-}
-
-// The width an edit needs to show a text whole (frame and inner margins included).
-int EditWidthFor(const QLineEdit* edit, const QString& text) {
-    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
-    const QMargins margins = edit->textMargins();
-    return TextWidth(edit, text) + 2 * frame + margins.left() + margins.right() + 8;
 }
 
 // The width a list needs to show its longest entry or shown text whole, arrow included.
@@ -46,14 +44,9 @@ int ListWidthFor(const QComboBox* list, const QStringList& texts) {
     return size.width() + 4;
 }
 
-// Widens a control leftwards from its right edge when its text needs more room, never over
-// the row label; a control that fits keeps its designed width.
-void FitLeftwards(QWidget* control, int designLeft, int designWidth, int needed,
-                  const QLabel* label) {
-    const int right = designLeft + designWidth;
-    const int floor = label ? label->x() + label->width() + LabelGap : 0;
-    const int width = std::max(designWidth, std::min(needed, right - floor));
-    control->setGeometry(right - width, control->y(), width, control->height());
+// The left end of the room a control may grow into: after the row label.
+int FloorAfter(const QLabel* label) {
+    return label ? label->x() + label->width() + LabelGap : 0;
 }
 
 void SetBase(QWidget* widget, const QColor& color) {
@@ -64,6 +57,51 @@ void SetBase(QWidget* widget, const QColor& color) {
 }
 
 } // namespace
+
+WrappingList::WrappingList(QWidget* parent) : QComboBox(parent) {}
+
+void WrappingList::SetWrapping(bool wrapping) {
+    wrapping_ = wrapping;
+    update();
+}
+
+QString WrappingList::ShownText() const {
+    return currentIndex() >= 0 ? currentText() : placeholderText();
+}
+
+QRect WrappingList::TextRect() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                   this);
+}
+
+bool WrappingList::ShowsWhole() const {
+    const QRect room = TextRect();
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | (wrapping_ ? Qt::TextWordWrap : 0);
+    const QRect needed = fontMetrics().boundingRect(room, flags, ShownText());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void WrappingList::paintEvent(QPaintEvent* event) {
+    if (!wrapping_) {
+        QComboBox::paintEvent(event);
+        return;
+    }
+    // The frame and the arrow as the style draws them, the text wrapped inside.
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QString text = ShownText();
+    const bool placeholder = currentIndex() < 0;
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    QColor color = option.palette.color(QPalette::ButtonText);
+    if (placeholder)
+        color = option.palette.color(QPalette::PlaceholderText);
+    painter.setPen(color);
+    painter.drawText(TextRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+}
 
 RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRow,
                  const QString& fontName)
@@ -94,9 +132,12 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
         Unit->move(left, top + 4);
     };
     auto makeList = [&](const QString& name, int left, int width) {
-        List = new QComboBox(box);
+        list_ = new WrappingList(box);
+        List = list_;
         List->setObjectName(name + suffix);
-        List->setFont(FontOf(fontName, 10));
+        List->setFont(FontOf(fontName, ListPoints));
+        // The open list keeps its type when a long shown text sets the closed one smaller.
+        List->view()->setFont(List->font());
         List->setGeometry(left, top, width, RowLayout::RowHeight);
         List->installEventFilter(this);
     };
@@ -171,16 +212,14 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
 // Results are shown whole: the edit grows to the left up to its label for a long number, and
 // a number longer still (a pipe of thousands of kilometres) is set in a smaller type.
 void RowView::FitResult() {
-    QFont font = Edit->font();
-    font.setPointSize(ResultPoints);
-    Edit->setFont(font);
-    FitLeftwards(Edit, editDesign_.left, editDesign_.width, EditWidthFor(Edit, Edit->text()),
-                 Label);
-    while (EditWidthFor(Edit, Edit->text()) > Edit->width() && font.pointSize() > 5) {
-        font.setPointSize(font.pointSize() - 1);
-        Edit->setFont(font);
-    }
-    Edit->setCursorPosition(0);
+    FitValue(Edit, editDesign_.left, editDesign_.width, FloorAfter(Label), ResultPoints);
+}
+
+void RowView::SpanListOverLines(int height, int right) {
+    List->resize(List->width(), height);
+    listDesign_.width = right - listDesign_.left;
+    list_->SetWrapping(true);
+    Refresh();
 }
 
 // A label that would run into the row's controls (a wider font than the one designed for) is
@@ -287,9 +326,17 @@ void RowView::Refresh() {
         }
         List->setPlaceholderText(text);
         List->setCurrentIndex(index);
-        // Every entry and the shown text fit; the list keeps its right edge.
+        // Every entry and the shown text fit; the list keeps its right edge. A shown text
+        // longer still is set in a smaller type.
+        QFont font = List->font();
+        font.setPointSize(ListPoints);
+        List->setFont(font);
         FitLeftwards(List, left, width, ListWidthFor(List, items + QStringList{text, ChooseText}),
-                     Label);
+                     FloorAfter(Label));
+        while (!list_->ShowsWhole() && font.pointSize() > 5) {
+            font.setPointSize(font.pointSize() - 1);
+            List->setFont(font);
+        }
     }
     refreshing_ = false;
 }

@@ -5,36 +5,30 @@
 #include "RowView.h"
 #include "output/TPrintDecision.h"
 #include "shell/Session.h"
-#include "windows/HelpDocuments.h"
-#include "windows/TF_Help.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDesktopServices>
-#include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace kelvara {
 
 namespace {
 
-constexpr int FontPoints = 8;
-constexpr int WindowWidth = 632;
-constexpr int InputHeight = 440;
-constexpr int ResultHeight = 300;
-constexpr int ResultWidth = 500;
+// The heights follow from the rows (FitHeights).
+constexpr CalculationFrame::Geometry Frame{632, 0, 0, 520};
 // Criteria, the governing line and five yearly figures.
 constexpr int ResultLineCount = 10;
 constexpr int SizingHelpIndex = 9;
 
-// The result columns: label, value, unit, size.
-constexpr int ValueLeft = 290, ValueWidth = 80;
-constexpr int UnitLeft = 374;
-constexpr int SizeLeft = 408, SizeWidth = 86;
+// The result columns: label, value, unit, size; the value and size fields hold "patrz Pomoc".
+constexpr int ValueLeft = 282, ValueWidth = 94;
+constexpr int UnitLeft = 380;
+constexpr int SizeLeft = 416, SizeWidth = 94;
+constexpr int ResultPoints = 10;
+// Room between a label and the value to its right.
+constexpr int LabelGap = 6;
 
 // A label set a little smaller rather than run into the value to its right.
 void FitLabel(QLabel* label, int points, int right) {
@@ -55,7 +49,7 @@ void SetBase(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
-const QString HelpText = QStringLiteral(
+const QString SizingHelpText = QStringLiteral(
     "Dobor izolacji rury wedlug kazdego kryterium: grubosc chroniaca przed kondensacja (punkt "
     "rosy i zapas), minimum warunkow technicznych przeliczone na wybrany material, max "
     "temperatura powierzchni i max strata ciepla. Decyduje najwieksza grubosc. Minimum "
@@ -65,89 +59,20 @@ const QString HelpText = QStringLiteral(
 
 TPipeSizingForm::TPipeSizingForm(Session& session, Prompts& prompts, TF_Help& help,
                                  TPrintDecision& printDecision, QWidget* parent)
-    : QDialog(parent), session_(session), prompts_(prompts), help_(help),
-      printDecision_(printDecision), model_(session, prompts) {
-    OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    setObjectName(QStringLiteral("PipeSizingForm"));
-    setFixedSize(WindowWidth, InputHeight + ResultHeight);
-    PaintCream(this);
-    QFont base(session.Catalogue.FontName.isEmpty() ? QStringLiteral("Arial")
-                                                    : session.Catalogue.FontName);
-    base.setPointSize(FontPoints);
-    setFont(base);
-
-    GroupBox1 = MakePanel(this, QStringLiteral("Panel1"), QStringLiteral("GroupBox1"),
-                          {0, 0, WindowWidth, InputHeight});
-    GroupBox2 = MakePanel(this, QStringLiteral("Panel2"), QStringLiteral("GroupBox2"),
-                          {0, InputHeight, ResultWidth, ResultHeight});
-    GroupBox3 = MakePanel(this, QStringLiteral("Panel3"), QStringLiteral("GroupBox3"),
-                          {ResultWidth, InputHeight, WindowWidth - ResultWidth, ResultHeight});
-    auto makeButton = [&](const QString& name, int top) {
-        auto* button = new QPushButton(GroupBox3);
-        button->setObjectName(name);
-        button->setGeometry((GroupBox3->width() - 100) / 2, top, 100, 25);
-        return button;
-    };
-    Button1 = makeButton(QStringLiteral("Button1"), 24);
-    Button2 = makeButton(QStringLiteral("Button2"), 60);
-    Button3 = makeButton(QStringLiteral("Button3"), 96);
-    Button4 = makeButton(QStringLiteral("Button4"), 132);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TPipeSizingForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TPipeSizingForm::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TPipeSizingForm::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TPipeSizingForm::Button4Click);
+    : CalculationFrame(session, help, QStringLiteral("PipeSizingForm"), Frame, parent),
+      printDecision_(printDecision), model_(Hold<PipeSizingWindow>(session, prompts)) {
+    // The installation cases are too long for one line beside their label: their list takes
+    // two.
+    FitHeights(SizingRowCount + 1, ResultLineCount);
 }
 
-TPipeSizingForm::~TPipeSizingForm() {
-    model_.OnResultsChanged = nullptr;
-    ReleaseRowViews();
-}
-
-void TPipeSizingForm::ReleaseRowViews() {
-    for (RowView* view : rowViews_)
-        delete view;
-    rowViews_.clear();
-}
-
-void TPipeSizingForm::keyPressEvent(QKeyEvent* event) {
-    // One key must not throw the results away: Esc does not close the window.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
-void TPipeSizingForm::showEvent(QShowEvent* event) {
-    if (!shown_) {
-        shown_ = true;
-        TntFormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TPipeSizingForm::TntFormShow() {
-    GroupBox1->setTitle(QStringLiteral("Dane"));
-    GroupBox2->setTitle(QStringLiteral("Wyniki"));
-    GroupBox3->setTitle(QStringLiteral("sprawdz"));
-    Button1->setText(QStringLiteral("Oblicz"));
-    Button2->setText(QStringLiteral("Pomoc"));
-    Button3->setText(QStringLiteral("Drukuj"));
-    Button4->setText(QStringLiteral("zamknij"));
+void TPipeSizingForm::ShowModel() {
     setWindowTitle(PipeSizingCaption);
-
     model_.TntFormShow();
     const QString& fontName = session_.Catalogue.FontName;
-    const int offset = FontPoints + 1;
-    const RowLayout inputs =
-        LayoutRows(GroupBox1->height() - FontPoints - 1, int(model_.InputRows.size()), offset);
-    for (int i = 0; i < int(model_.InputRows.size()); ++i)
-        rowViews_.push_back(
-            new RowView(model_.Input(i), GroupBox1, i, inputs.Top(i), false, fontName));
+    ShowRows(model_.InputRows, GroupBox1, false, SizingCase);
 
-    const RowLayout results =
-        LayoutRows(GroupBox2->height() - FontPoints - 1, ResultLineCount, offset);
+    const RowLayout results = LayoutOf(GroupBox2, ResultLineCount);
     for (int j = 0; j < ResultLineCount; ++j) {
         const QString suffix = QString::number(j);
         const int top = results.Top(j);
@@ -177,32 +102,23 @@ void TPipeSizingForm::TntFormShow() {
     if (QComboBox* cases = rowViews_[SizingCase]->List) {
         int widest = 0;
         for (const QString& name : session_.Catalogue.RegulationNames)
-            widest = std::max(widest, cases->fontMetrics().horizontalAdvance(name));
+            widest = std::max(widest, cases->view()->fontMetrics().horizontalAdvance(name));
         cases->view()->setMinimumWidth(widest + 24);
         cases->setToolTip(cases->currentText());
         connect(cases, &QComboBox::currentTextChanged, cases, &QWidget::setToolTip);
     }
     model_.OnResultsChanged = [this] { ShowResults(); };
     ShowResults();
-    ChainTabs();
-    if (!rowViews_.empty() && rowViews_.front()->Edit)
-        rowViews_.front()->Edit->setFocus();
 }
 
-// Tab follows the eye: the input rows, the results line by line, then the buttons.
-void TPipeSizingForm::ChainTabs() {
+// The results line by line, each value before its size.
+std::vector<QWidget*> TPipeSizingForm::ResultChain() const {
     std::vector<QWidget*> chain;
-    for (const RowView* view : rowViews_)
-        for (QWidget* widget : view->FocusChain())
-            chain.push_back(widget);
     for (const ResultView& view : resultViews_) {
         chain.push_back(view.value);
         chain.push_back(view.size);
     }
-    for (QWidget* button : {Button1, Button2, Button3, Button4})
-        chain.push_back(button);
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
+    return chain;
 }
 
 void TPipeSizingForm::ShowResults() {
@@ -219,61 +135,39 @@ void TPipeSizingForm::ShowResults() {
             continue;
         const SizingResultLine& line = lines[j];
         view.label->setText(line.label);
-        FitLabel(view.label, 10, ValueLeft - 6);
+        FitLabel(view.label, 10, ValueLeft - LabelGap);
         view.value->setText(line.value);
-        view.value->setCursorPosition(0);
+        FitValue(view.value, ValueLeft, ValueWidth,
+                 view.label->x() + view.label->width() + LabelGap, ResultPoints);
         view.value->setAccessibleName(line.label);
         view.value->setAccessibleDescription(line.unit);
         view.unit->setText(line.unit);
         view.unit->adjustSize();
         view.size->setText(line.size);
-        view.size->setCursorPosition(0);
+        FitValue(view.size, SizeLeft, SizeWidth, SizeLeft, ResultPoints);
         view.size->setAccessibleName(QStringLiteral("Rozmiar izolacji: ") + line.label);
         SetBase(view.value, color);
         SetBase(view.size, color);
     }
-    Button3->setEnabled(model_.PrintEnabled);
+    RefreshButtons();
 }
 
-void TPipeSizingForm::Button1Click() {
-    if (!model_.Button1Click())
-        FocusFault();
-    ShowResults();
+int TPipeSizingForm::HelpIndex() const {
+    return SizingHelpIndex;
 }
 
-void TPipeSizingForm::FocusFault() {
-    const PipeSizingWindow::Fault& fault = model_.LastFault;
-    if (fault.row < 0 || std::size_t(fault.row) >= rowViews_.size())
-        return;
-    QWidget* control = rowViews_[std::size_t(fault.row)]->FaultControl(fault.choice);
-    if (!control)
-        return;
-    control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->selectAll();
+QString TPipeSizingForm::HelpText() const {
+    return SizingHelpText;
 }
 
-void TPipeSizingForm::Button2Click() {
-    if (OpenHelpFile(session_.Catalogue, SizingHelpIndex, OpenUrl,
-                     [this](const QString& path) { return help_.ShowHelpDocument(path); }))
-        return;
-    help_.SetHelpText(HelpText);
-    help_.exec();
+void TPipeSizingForm::Print() {
+    printDecision_.Open(model_);
 }
 
-void TPipeSizingForm::Button3Click() {
-    printDecision_.Open(TPrintDecision::Source{
-        &model_.ResultLog, &model_.CopyHeaderPending, model_.ResultsStale, {}});
-}
-
-void TPipeSizingForm::done(int result) {
-    if (!closed_) {
-        closed_ = true;
-        model_.OnResultsChanged = nullptr;
-        ReleaseRowViews();
-        model_.TntFormClose();
-    }
-    QDialog::done(result);
+// The result lines are shown no more once the rows have gone.
+void TPipeSizingForm::CloseModel() {
+    model_.OnResultsChanged = nullptr;
+    model_.TntFormClose();
 }
 
 } // namespace kelvara
