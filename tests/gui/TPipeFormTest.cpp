@@ -3,6 +3,7 @@
 
 #include "CalculationWindowUi.h"
 #include "ModalAnswerer.h"
+#include "PdfText.h"
 #include "TestCatalogue.h"
 #include "shell/GuiPrompts.h"
 #include "shell/ToolkitTranslations.h"
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMimeData>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <QAction>
@@ -304,11 +304,7 @@ TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
                     {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
                     QStringLiteral(KELVARA_TEST_DATA_DIR));
     ASSERT_TRUE(report.SavePdf(pdf));
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(30000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString text = test::PdfLayoutText(pdf);
     const QStringList inOrder = {QStringLiteral("Kelvara - Wersja 5.0"),
                                  QStringLiteral("ISO 12241:1998"),
                                  QStringLiteral("Obliczanie strat ciepla w rurociagu"),
@@ -319,13 +315,7 @@ TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
                                  QStringLiteral("uwagi"),
                                  QStringLiteral("Kelvara Technika"),
                                  QStringLiteral("Krakow")};
-    qsizetype at = 0;
-    for (const QString& piece : inOrder) {
-        const qsizetype found = text.indexOf(piece, at);
-        EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
-        if (found >= 0)
-            at = found + piece.size();
-    }
+    test::ExpectInOrder(text, inOrder);
 }
 
 // The file dialog of "Zapisz jako PDF", in the toolkit's Polish, proposes the user's documents

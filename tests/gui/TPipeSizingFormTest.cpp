@@ -1,6 +1,7 @@
 #include "workspace/TPipeSizingForm.h"
 
 #include "ModalAnswerer.h"
+#include "PdfText.h"
 #include "UserInput.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
@@ -21,7 +22,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -340,11 +340,7 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
                     {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
                     DataDir);
     ASSERT_TRUE(report.SavePdf(pdf));
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(pdftotext.waitForFinished(30000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString text = test::PdfLayoutText(pdf);
     const QStringList inOrder = {
         QStringLiteral("Kelvara - Wersja 5.0"),
         QStringLiteral("Dobor izolacji"),
@@ -367,13 +363,7 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
         QStringLiteral("Kelvara Technika"),
         QStringLiteral("Krakow"),
     };
-    qsizetype at = 0;
-    for (const QString& piece : inOrder) {
-        const qsizetype found = text.indexOf(piece, at);
-        EXPECT_GE(found, 0) << piece.toStdString() << "\n" << text.toStdString();
-        if (found >= 0)
-            at = found + piece.size();
-    }
+    test::ExpectInOrder(text, inOrder);
     // One page.
     EXPECT_EQ(text.count(u'\f'), 1) << text.toStdString();
 }

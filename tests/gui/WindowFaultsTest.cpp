@@ -1,6 +1,7 @@
 // The windows as a user meets them: keys, focus, placement, whole values and the report.
 #include "CalculationWindowUi.h"
 #include "ModalAnswerer.h"
+#include "PdfText.h"
 #include "RecordingPrompts.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
@@ -15,7 +16,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -403,19 +403,14 @@ protected:
         EXPECT_TRUE(report.SavePdf(file));
         return file;
     }
-    static QString Run(const QString& program, const QStringList& arguments) {
-        QProcess process;
-        process.start(program, arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
     QTemporaryDir dir;
 };
 
 TEST_F(Report, TheBuiltInPictureStandsInForAMissingOne) {
     const QString pdf = Pdf(dir.path()); // no logoprint.bmp there
     const QStringList images =
-        Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n');
+        test::ProgramOutput(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+            .split(u'\n');
     // A heading, a rule, then one line per picture.
     EXPECT_GE(images.size(), 3);
     EXPECT_TRUE(images.value(2).contains(QStringLiteral("image")))
@@ -437,8 +432,8 @@ TEST_F(Report, TheLogoSitsOnWhitePaper) {
 // the 12-point "Projekt" heading.
 TEST_F(Report, TypeSizesAreExactPoints) {
     const QString pdf = Pdf(QStringLiteral(KELVARA_TEST_DATA_DIR));
-    const QString boxes =
-        Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString boxes = test::ProgramOutput(QStringLiteral("pdftotext"),
+                                              {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     auto heightOf = [&boxes](const QString& word) {
         const QRegularExpression line(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" "
                                                      "yMax=\"([0-9.]+)\">%1<")

@@ -1,8 +1,8 @@
 #include "shell/ToleranceTable.h"
-#include "workspace/InsulationSize.h"
 #include "QtPrinters.h"
 #include "RecordingPrompts.h"
 #include "shell/Session.h"
+#include "workspace/InsulationSize.h"
 
 #include <QFile>
 #include <QTemporaryDir>
