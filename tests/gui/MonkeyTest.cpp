@@ -1,12 +1,16 @@
-// A seeded stream of random key presses, clicks and list choices over every calculation window
-// and whatever dialog it opens. Nothing may crash, no edit or list may show "nan" or "inf", and
-// every message box must say one of the program's own texts.
+// A seeded stream of random key presses, clicks and list choices over every calculation window,
+// the sizing window and whatever dialog they open. Nothing may crash, no edit or list may show
+// "nan" or "inf", and every message box must say one of the program's own texts.
 #include "workspace/TPipeForm.h"
+#include "workspace/TPipeSizingForm.h"
 
 #include "NonFiniteText.h"
 #include "TestCatalogue.h"
+#include "shell/ConfigurationLoader.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Messages.h"
+#include "shell/ToleranceTable.h"
+#include "workspace/PipeSizingWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -72,8 +76,9 @@ template <typename T> QList<T*> Usable(QWidget* window) {
 // so the steps go on inside the event loop of whatever modal window the last step opened.
 class Monkey {
 public:
-    Monkey(Session& session, GuiPrompts& prompts, unsigned seed, int steps)
-        : session_(session), prompts_(prompts), random_(seed), left_(steps) {}
+    // sizing: the walk goes through the sizing window instead of a calculation window.
+    Monkey(Session& session, GuiPrompts& prompts, unsigned seed, int steps, bool sizing = false)
+        : session_(session), prompts_(prompts), sizing_(sizing), random_(seed), left_(steps) {}
 
     void Run() {
         Open();
@@ -164,13 +169,61 @@ private:
     void Open() {
         if (form_)
             form_->deleteLater();
-        form_ = new TPipeForm(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision());
+        if (sizing_)
+            form_ = new TPipeSizingForm(session_, prompts_, prompts_.HelpWindow(),
+                                        prompts_.PrintDecision());
+        else
+            form_ =
+                new TPipeForm(session_, prompts_, prompts_.HelpWindow(), prompts_.PrintDecision());
         form_->OpenUrl = [](const QUrl&) { return true; };
         form_->show();
     }
 
+    // A sizing a user would ask for: a cold or a hot pipe, each list on one of its entries.
+    void FillSizing() {
+        static const std::vector<QStringList> pipes = {
+            {"20", "70", "50", "60.3", "54.5", "9", "25", "", "", "10", "5000", "0.45", "0.7"},
+            {"25", "-10", "80", "28", "25.6", "7", "", "8", "2", "1", "8760", "0,5", "0"},
+            {"-5", "110", "60", "114.3", "107.1", "9", "", "", "", "100", "2000", "1", "1"}};
+        const QStringList& values = pipes[std::size_t(Pick(int(pipes.size())))];
+        const int edits[] = {SizingAmbient,
+                             SizingMedium,
+                             SizingHumidity,
+                             SizingOuterDiameter,
+                             SizingInnerDiameter,
+                             SizingH,
+                             SizingMaxSurface,
+                             SizingMaxLoss,
+                             SizingMargin,
+                             SizingLength,
+                             SizingHours,
+                             SizingPrice,
+                             SizingCo2};
+        for (int i = 0; i < int(std::size(edits)); ++i)
+            if (auto* edit =
+                    form_->findChild<QLineEdit*>(QStringLiteral("InputEdit%1").arg(edits[i])))
+                edit->setText(values[i]);
+        for (QComboBox* list : Usable<QComboBox>(form_)) {
+            const int index = Pick(int(list->count()));
+            list->setCurrentIndex(index);
+            emit list->activated(index);
+        }
+        Calculate();
+    }
+
+    // "Oblicz", and often straight on to printing, as after a good result.
+    void Calculate() {
+        QTest::mouseClick(form_->findChild<QAbstractButton*>(QStringLiteral("Button1")),
+                          Qt::LeftButton);
+        auto* print = form_->findChild<QAbstractButton*>(QStringLiteral("Button3"));
+        if (print->isEnabled() && Pick(2) == 0)
+            QTest::mouseClick(print, Qt::LeftButton);
+    }
+
     // What a user does most: every edit filled with an ordinary number, a material, "Oblicz".
     void FillAndCalculate() {
+        if (sizing_)
+            return FillSizing();
         static const QStringList numbers = {QStringLiteral("20"),   QStringLiteral("-5"),
                                             QStringLiteral("25,4"), QStringLiteral("9"),
                                             QStringLiteral("60"),   QStringLiteral("1")};
@@ -183,12 +236,7 @@ private:
                 list->setCurrentIndex(0);
                 emit list->activated(0);
             }
-        QTest::mouseClick(form_->findChild<QAbstractButton*>(QStringLiteral("Button1")),
-                          Qt::LeftButton);
-        // Often straight on to printing, as after a good result.
-        auto* print = form_->findChild<QAbstractButton*>(QStringLiteral("Button3"));
-        if (print->isEnabled() && Pick(2) == 0)
-            QTest::mouseClick(print, Qt::LeftButton);
+        Calculate();
     }
 
     void Act(QWidget* window) {
@@ -257,7 +305,8 @@ private:
 
     Session& session_;
     GuiPrompts& prompts_;
-    QPointer<TPipeForm> form_;
+    bool sizing_;
+    QPointer<CalculationFrame> form_;
     std::mt19937 random_;
     int left_;
     QEventLoop loop_;
@@ -279,5 +328,24 @@ TEST_P(MonkeyTest, RandomUseNeverShowsAStrangeText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCalculation, MonkeyTest, testing::Range(0, 8));
+
+// The sizing window over the shipped catalogue, regulation rows and size table.
+TEST(SizingMonkeyTest, RandomUseNeverShowsAStrangeText) {
+    const QString dataDir = QStringLiteral(KELVARA_TEST_DATA_DIR);
+    Session session;
+    GuiPrompts prompts;
+    {
+        GuiPrompts quiet;
+        LoadConfiguration(session, quiet, dataDir + QStringLiteral("/Kelvara.ini"), dataDir, {});
+        LoadPipeToleranceTable(session, quiet, dataDir);
+    }
+    prompts.SetDataDir(dataDir);
+    Monkey monkey(session, prompts, 20261210u + 8u, 1500, true);
+    monkey.Run();
+    EXPECT_EQ(monkey.strangeMessages, QStringList());
+    EXPECT_EQ(monkey.nonFiniteTexts, QStringList());
+    EXPECT_GT(monkey.messageBoxes, 5);
+    EXPECT_GT(monkey.windows.size(), 3) << monkey.windows.keys().join(u' ').toStdString();
+}
 
 } // namespace
