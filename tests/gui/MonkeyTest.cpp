@@ -6,7 +6,6 @@
 
 #include "NonFiniteText.h"
 #include "TestCatalogue.h"
-#include "shell/ConfigurationLoader.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Messages.h"
 #include "shell/ToleranceTable.h"
@@ -336,8 +335,7 @@ TEST(SizingMonkeyTest, RandomUseNeverShowsAStrangeText) {
     GuiPrompts prompts;
     {
         GuiPrompts quiet;
-        LoadConfiguration(session, quiet, dataDir + QStringLiteral("/Kelvara.ini"), dataDir, {});
-        LoadPipeToleranceTable(session, quiet, dataDir);
+        test::LoadShippedData(session, quiet, dataDir);
     }
     prompts.SetDataDir(dataDir);
     Monkey monkey(session, prompts, 20261210u + 8u, 1500, true);

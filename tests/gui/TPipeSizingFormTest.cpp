@@ -2,14 +2,13 @@
 
 #include "ModalAnswerer.h"
 #include "PdfText.h"
+#include "TestCatalogue.h"
 #include "UserInput.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
-#include "shell/ConfigurationLoader.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Session.h"
 #include "shell/Tfrm_Main.h"
-#include "shell/ToleranceTable.h"
 #include "windows/TF_Help.h"
 
 #include <QAction>
@@ -45,8 +44,7 @@ class SizingFormUi : public testing::Test, protected test::UserInput {
 protected:
     void SetUp() override {
         GuiPrompts quiet;
-        LoadConfiguration(session, quiet, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
-        LoadPipeToleranceTable(session, quiet, DataDir);
+        test::LoadShippedData(session, quiet, DataDir);
         prompts.SetDataDir(DataDir);
         Open();
     }

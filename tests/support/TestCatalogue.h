@@ -1,8 +1,17 @@
 #pragma once
 
+#include "shell/ConfigurationLoader.h"
 #include "shell/Session.h"
+#include "shell/ToleranceTable.h"
 
 namespace kelvara::test {
+
+// The shipped catalogue (with its regulation rows) and pipe size table, as the program reads
+// them from a data folder; what goes wrong is told to prompts.
+inline void LoadShippedData(Session& session, Prompts& prompts, const QString& dataDir) {
+    LoadConfiguration(session, prompts, dataDir + QStringLiteral("/Kelvara.ini"), dataDir, {});
+    LoadPipeToleranceTable(session, prompts, dataDir);
+}
 
 // A small catalogue whose numbers the tests can follow by hand.
 inline Catalogues SmallCatalogue() {

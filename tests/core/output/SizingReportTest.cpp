@@ -1,9 +1,8 @@
 #include "output/SizingReport.h"
 
 #include "RecordingPrompts.h"
-#include "shell/ConfigurationLoader.h"
+#include "TestCatalogue.h"
 #include "shell/Session.h"
-#include "shell/ToleranceTable.h"
 #include "workspace/PipeSizingWindow.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +17,7 @@ const QString DataDir = QStringLiteral(KELVARA_TEST_DATA_DIR);
 class SizingReport : public testing::Test {
 protected:
     void SetUp() override {
-        LoadConfiguration(session, prompts, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
-        LoadPipeToleranceTable(session, prompts, DataDir);
+        test::LoadShippedData(session, prompts, DataDir);
         window = std::make_unique<PipeSizingWindow>(session, prompts);
         window->TntFormShow();
         const std::vector<const char*> texts = {"20", "70", "50", "60.3", "54.5", "",    "9",  "",

@@ -1,9 +1,8 @@
 #include "workspace/PipeSizingWindow.h"
 #include "RecordingPrompts.h"
-#include "shell/ConfigurationLoader.h"
+#include "TestCatalogue.h"
 #include "shell/NumberText.h"
 #include "shell/Session.h"
-#include "shell/ToleranceTable.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +16,7 @@ const QString DataDir = QStringLiteral(KELVARA_TEST_DATA_DIR);
 class SizingWindow : public testing::Test {
 protected:
     void SetUp() override {
-        LoadConfiguration(session, prompts, DataDir + QStringLiteral("/Kelvara.ini"), DataDir, {});
-        LoadPipeToleranceTable(session, prompts, DataDir);
+        test::LoadShippedData(session, prompts, DataDir);
         ASSERT_TRUE(prompts.messages.empty()) << prompts.Texts().join(u'\n').toStdString();
         Open();
     }
