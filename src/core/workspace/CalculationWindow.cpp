@@ -276,12 +276,20 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
             }
         }
     }
+    const bool flagBefore = session_.CoeffFromCalculator;
+    const int claddingBefore = session_.CalculatorCladdingIndex;
     prompts_.ShowCoefficientCalculator(calculator);
+    if (!calculator.Computed()) {
+        // Cancelled, or closed without a new h: the h row, and what it came from, stay.
+        session_.CoeffFromCalculator = flagBefore;
+        session_.CalculatorCladdingIndex = claddingBefore;
+        return;
+    }
     const bool claddingChosen = session_.CoeffFromCalculator && calculator.Settings.outdoor;
     session_.CalculatorCladdingIndex = claddingChosen ? calculator.Settings.claddingIndex : -1;
+    const float h = session_.Remembered.SurfaceCoeff;
     try {
-        Input(info.hRow).SetParaLineEditText(
-            FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
+        Input(info.hRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), h));
     } catch (const AppError& error) {
         prompts_.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
     }

@@ -280,8 +280,11 @@ void PipeSizingWindow::HButtonClicked(TParaLine&) {
     pipe.Input(HRow).SetParaLineEditText(Input(SizingH).ParaLineEditText());
     session_.CoeffFromCalculator = fromCalculator;
     pipe.HButtonClicked(pipe.Input(HRow));
+    const QString& h = pipe.Input(HRow).ParaLineEditText();
+    if (h == Input(SizingH).ParaLineEditText())
+        return; // cancelled: the h row stays as it was
     const bool accepted = session_.CoeffFromCalculator;
-    Input(SizingH).SetParaLineEditText(pipe.Input(HRow).ParaLineEditText());
+    Input(SizingH).SetParaLineEditText(h);
     session_.CoeffFromCalculator = accepted;
     MarkStale();
 }

@@ -146,6 +146,13 @@ TEST_F(SizingWindow, RefusalsPointAtTheirRow) {
               QStringList{"blad obliczen! Error: '1a' is not a valid floating point value"});
     EXPECT_EQ(window->LastFault.row, SizingLength);
 
+    // "Anuluj" leaves a typed h as it is.
+    Type(SizingH, "8");
+    prompts.answerCalculator = [](CoefficientCalculator& calculator) { calculator.Button2Click(); };
+    window->Input(SizingH).ClickHButton();
+    EXPECT_EQ(window->Input(SizingH).ParaLineEditText(), QStringLiteral("8"));
+    EXPECT_FALSE(session.CoeffFromCalculator);
+
     window->Input(SizingMaterial).SetMaterialIndex(-1);
     prompts.messages.clear();
     EXPECT_FALSE(window->Button1Click());
@@ -211,6 +218,13 @@ TEST_F(SizingWindow, HButtonBringsTheCalculatorsCoefficient) {
     // The rows of this window are as typed.
     EXPECT_EQ(window->Input(SizingMedium).ParaLineEditText(), QStringLiteral("70"));
     EXPECT_EQ(session.CalculationType, CalculationType::PipeCondensation);
+
+    // "Anuluj" leaves a typed h as it is.
+    Type(SizingH, "8");
+    prompts.answerCalculator = [](CoefficientCalculator& calculator) { calculator.Button2Click(); };
+    window->Input(SizingH).ClickHButton();
+    EXPECT_EQ(window->Input(SizingH).ParaLineEditText(), QStringLiteral("8"));
+    EXPECT_FALSE(session.CoeffFromCalculator);
 
     window->Input(SizingMaterial).SetMaterialIndex(-1);
     prompts.messages.clear();

@@ -2,6 +2,9 @@
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "shell/NumberText.h"
+#include "workspace/CoefficientCalculator.h"
+
+#include <functional>
 
 using namespace kelvara;
 
@@ -184,6 +187,54 @@ TEST_F(RowReactions, HButtonOnABareSurfaceOffersNoCladding) {
     EXPECT_FALSE(session.CoeffFromCalculator);
     EXPECT_EQ(session.CalculatorCladdingIndex, -1);
     EXPECT_EQ(window->Input(6).ParaLineEditText(), QStringLiteral("9.000"));
+}
+
+// The calculator leaves the h row alone unless it returns a new h: a typed h survives
+// "Anuluj" and runs that end without a coefficient, and with it what the report says of it.
+TEST_F(RowReactions, HButtonWithoutANewCoefficientKeepsTheTypedH) {
+    using Calculator = CoefficientCalculator;
+    const std::vector<std::pair<const char*, std::function<void(Calculator&)>>> closings = {
+        {"Anuluj", [](Calculator& c) { c.Button2Click(); }},
+        {"emissivity out of range",
+         [](Calculator& c) {
+             c.Settings.emissivityText = QStringLiteral("1.5");
+             EXPECT_EQ(c.Button1Click(), Calculator::Outcome::Closed);
+         }},
+        {"cladding without emissivity",
+         [](Calculator& c) {
+             c.TntRadioButton2Click();
+             EXPECT_EQ(c.TntComboBox1Change(3), Calculator::Outcome::Closed);
+         }},
+    };
+    for (const auto& [name, close] : closings) {
+        SCOPED_TRACE(name);
+        Open(2);
+        window->Input(5).ChooseMaterial(0);
+        prompts.answerCalculator = [](Calculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            c.TntRadioButton2Click();
+            c.TntComboBox1Change(2);
+            c.Button1Click();
+        };
+        window->Input(6).ClickHButton();
+        ASSERT_TRUE(session.CoeffFromCalculator);
+        window->Input(6).SetParaLineEditText(QStringLiteral("8"));
+        ASSERT_TRUE(window->Button1Click());
+        const float earlier = session.Remembered.SurfaceCoeff;
+        const int cladding = session.CalculatorCladdingIndex;
+        prompts.answerCalculator = [&close](Calculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            close(c);
+        };
+        window->Input(6).ClickHButton();
+        EXPECT_EQ(window->Input(6).ParaLineEditText(), QStringLiteral("8"));
+        EXPECT_FALSE(session.CoeffFromCalculator);
+        EXPECT_EQ(session.CalculatorCladdingIndex, cladding);
+        EXPECT_FALSE(window->ResultsStale());
+        EXPECT_EQ(session.Remembered.SurfaceCoeff, earlier);
+    }
 }
 
 } // namespace
