@@ -24,6 +24,9 @@ inline const QString NoSheetDimension =
 inline const QString NoCladding =
     QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ");
 inline const QString ZeroEmissivity = QStringLiteral("wartosc e = zero!");
+inline const QString CoefficientOutOfRange =
+    QStringLiteral("Obliczony wspolczynnik h lezy poza zakresem 1 - 50 W/(m2K) przyjmowanym "
+                   "przez obliczenia");
 inline const QString SurfaceTemperature = QStringLiteral("Temperatura powierzchni: ");
 inline const QString ToleranceNotReadable =
     QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: ");

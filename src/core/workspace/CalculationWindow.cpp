@@ -2,6 +2,7 @@
 
 #include "Calculations.h"
 #include "CoefficientCalculator.h"
+#include "engine/Checks.h"
 #include "shell/AppError.h"
 #include "shell/FloatingPoint.h"
 #include "shell/Messages.h"
@@ -293,6 +294,9 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
     } catch (const AppError& error) {
         prompts_.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
     }
+    // The calculations refuse an h outside their range; say so while the user still sees why.
+    if (!InRange(h, MinSurfaceCoeff, MaxSurfaceCoeff))
+        prompts_.ShowMessage(MessageKind::Warning, messages::CoefficientOutOfRange);
     if (claddingChosen)
         session_.CoeffFromCalculator = true;
     MarkResultsStale();

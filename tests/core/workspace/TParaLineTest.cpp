@@ -237,4 +237,32 @@ TEST_F(RowReactions, HButtonWithoutANewCoefficientKeepsTheTypedH) {
     }
 }
 
+// The calculations take h from 1 to 50 W/m²K; an h outside is returned with a warning.
+TEST_F(RowReactions, HButtonWarnsOfACoefficientTheCalculationsRefuse) {
+    for (const char* wind : {"1", "10"}) {
+        SCOPED_TRACE(wind);
+        Open(2);
+        window->Input(5).ChooseMaterial(0);
+        prompts.messages.clear();
+        prompts.answerCalculator = [wind](CoefficientCalculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            c.TntRadioButton2Click();
+            c.TntComboBox1Change(0);
+            c.Settings.windText = QString::fromUtf8(wind);
+            c.Button1Click();
+        };
+        window->Input(6).ClickHButton();
+        const float h = session.Remembered.SurfaceCoeff;
+        EXPECT_EQ(window->Input(6).ParaLineEditText(), FormatFloat(QStringLiteral("#0.000"), h));
+        if (h > 50)
+            EXPECT_EQ(prompts.Texts(),
+                      QStringList{QStringLiteral("Obliczony wspolczynnik h lezy poza zakresem 1 - "
+                                                 "50 W/(m2K) przyjmowanym przez obliczenia")});
+        else
+            EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(h > 50, std::string(wind) == "10");
+    }
+}
+
 } // namespace
