@@ -180,23 +180,14 @@ bool CalculationWindow::ResultsStale() const {
 }
 
 void CalculationWindow::EditChanged(TParaLine& row) {
-    switch (row.Kind()) {
-    case RowKind::rkEdit:
-        MarkResultsStale();
-        break;
-    case RowKind::rkCoefficient:
-        // A typed h replaces the calculator's, and like any other input it leaves the
-        // results behind.
+    if (row.Kind() == RowKind::rkResult || row.Kind() == RowKind::rkResultChoice)
+        return; // written by the calculation
+    // A typed h replaces the calculator's.
+    if (row.Kind() == RowKind::rkCoefficient)
         session_.CoeffFromCalculator = false;
-        MarkResultsStale();
-        break;
-    case RowKind::rkMedium:
-        if (row.MediumChosenOnce())
-            MarkResultsStale();
-        break;
-    default:
-        break;
-    }
+    // Every edited input, the flow and the medium's density included, leaves the results
+    // behind.
+    MarkResultsStale();
 }
 
 void CalculationWindow::MaterialChosen(TParaLine& row) {

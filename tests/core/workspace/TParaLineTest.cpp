@@ -79,12 +79,28 @@ TEST(TParaLine, AlternativesSelectTheirFirstEntry) {
 
 class RowReactions : public test::WindowFixture {};
 
-TEST_F(RowReactions, InputChangesPaintResultsStale) {
-    Open(2);
-    window->MarkResultsCurrent();
-    window->Input(0).SetParaLineEditText(QStringLiteral("30"));
-    for (const auto& row : window->ResultRows)
-        EXPECT_EQ(row->EditColor(), 1);
+// Every input a calculation reads leaves its results behind when it changes: each edit (the
+// flow and the density too, before any medium was chosen), the flow unit and each list.
+TEST_F(RowReactions, EveryInputChangePaintsResultsStale) {
+    session.Remembered.LastMediumIndex = -1;
+    for (int type = 0; type < 8; ++type) {
+        Open(type);
+        for (int i = 0; i < int(window->InputRows.size()); ++i) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " row " << i);
+            TParaLine& row = window->Input(i);
+            window->MarkResultsCurrent();
+            if (row.ParaLineMaterialAvailable())
+                row.ChooseMaterial(row.MaterialIndex() == 0 ? 1 : 0);
+            else
+                row.SetParaLineEditText(row.ParaLineEditText() + u'1');
+            EXPECT_TRUE(window->ResultsStale());
+            if (row.ParaLineFlowRateAvailable()) {
+                window->MarkResultsCurrent();
+                row.ChooseFlowRate(row.FlowRateIndex() == 1 ? 2 : 1);
+                EXPECT_TRUE(window->ResultsStale());
+            }
+        }
+    }
 }
 
 // A new h leaves the results behind like any other input, so no report pairs them.
