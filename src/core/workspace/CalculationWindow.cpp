@@ -231,16 +231,22 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
 }
 
 void CalculationWindow::AlternativeChosen(TParaLine& row) {
+    bool current = true;
     try {
         const CalculationTypeSpec& info = TypeInfo();
         if (info.choiceTargetRow >= 0) {
             Input(info.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
             if (const Calculation calculation = CalculationFor(calculationType_))
-                calculation(*this);
+                current = calculation(*this);
         }
     } catch (const AppError&) {
+        current = false;
     }
-    MarkResultsCurrent();
+    // A refused or failed recalculation left the results of the thickness before.
+    if (current)
+        MarkResultsCurrent();
+    else
+        MarkResultsStale();
 }
 
 void CalculationWindow::HButtonClicked(TParaLine&) {
