@@ -109,8 +109,8 @@ TEST_F(CalculationWindowUi, ClosingKeepsTheTypedValues) {
     TypeInto(Input(6), "8");
     form->close();
     EXPECT_EQ(session.Remembered.AmbientTemp, 31.0f);
-    EXPECT_EQ(session.Remembered.PipeLength, 1.0f); // the empty length stops the keeping
-    EXPECT_EQ(session.Remembered.SurfaceCoeff, 9.0f);
+    EXPECT_EQ(session.Remembered.PipeLength, 1.0f); // the empty length keeps the value before
+    EXPECT_EQ(session.Remembered.SurfaceCoeff, 8.0f);
     Open(1);
     EXPECT_EQ(Input(0)->text(), QStringLiteral("31.00"));
 }

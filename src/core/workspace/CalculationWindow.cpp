@@ -143,12 +143,13 @@ void CalculationWindow::TntFormClose() {
         const TParaLine& row = Input(kept.row);
         if (kept.what == What::Number) {
             long double value = 0;
-            // A text that is no number (or no storable one) ends the keeping silently.
+            // A text that is no number (or no storable one) keeps the value remembered before;
+            // the other inputs are kept all the same.
             if (!TryTextToFloat(row.ParaLineEditText(), value))
-                break;
+                continue;
             const long double scaled = value * kept.scale;
             if (!(std::fabs(scaled) <= FLT_MAX))
-                break;
+                continue;
             remembered.*(kept.value) = static_cast<float>(scaled);
         } else if (kept.what == What::MaterialSelection) {
             remembered.LastMaterialIndex = row.MaterialIndex();

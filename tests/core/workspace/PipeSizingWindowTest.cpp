@@ -192,12 +192,15 @@ TEST_F(SizingWindow, InputsKeptForTheNextOpening) {
     // Shared with the other windows.
     EXPECT_FLOAT_EQ(session.Remembered.PipeDiameter, 0.0603f);
 
-    // A text that is no number ends the keeping there, as in the calculation window.
-    Type(SizingMaxLoss, "x");
+    // A text that is no number keeps the value before; the fields after it are kept.
+    Type(SizingMaxSurface, "x");
     Type(SizingLength, "99");
+    Type(SizingAmbient, "");
     window->TntFormClose();
-    EXPECT_FALSE(session.Sizing.MaxHeatLoss);
-    EXPECT_FLOAT_EQ(session.Remembered.PipeLength, 10);
+    EXPECT_EQ(session.Sizing.MaxSurfaceTemp, 25.0f);
+    EXPECT_FLOAT_EQ(session.Remembered.PipeLength, 99);
+    EXPECT_FLOAT_EQ(session.Remembered.AmbientTemp, 20);
+    EXPECT_EQ(session.Remembered.LastMaterialIndex, Material("Welna mineralna (otuliny)"));
 }
 
 TEST_F(SizingWindow, HButtonBringsTheCalculatorsCoefficient) {
