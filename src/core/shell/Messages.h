@@ -34,6 +34,7 @@ inline const QString ToleranceError = QStringLiteral("blad tablicy tolerancji! E
 inline const QString IniFileError = QStringLiteral("blad wczytywania Inifile! Error: ");
 inline const QString PipesTableNotOpen = QStringLiteral("Pipes Tolerance table not open!");
 inline const QString SheetsTableNotOpen = QStringLiteral("Sheets Tolerance table not open!");
+inline const QString StaleResults = QStringLiteral("wyniki nieaktualne — nacisnij Oblicz");
 inline const QString Copied = QStringLiteral("Ok");
 inline const QString NoHelp = QStringLiteral("no help available!");
 inline const QString ConfirmClose = QStringLiteral("Are you sure to close the program?");
