@@ -386,7 +386,12 @@ std::variant<ProjectEdit, QString> ProjectModel::PasteEdit(int row, const QStrin
         run.mark = fields[0];
         for (int i = 0; i < RunInputCount; ++i) {
             const QString& field = fields[i + 1];
-            run.inputs[std::size_t(i)] = IsListInput(i) ? field : PastedNumber(field);
+            QString& input = run.inputs[std::size_t(i)];
+            input = IsListInput(i) ? field : PastedNumber(field);
+            // The result log writes a list entry with a blank after it.
+            if (IsListInput(i) && input.endsWith(u' ') &&
+                Choices(FirstInputColumn + i).contains(input.chopped(1)))
+                input.chop(1);
         }
         runs.push_back(std::move(run));
     }
