@@ -185,6 +185,27 @@ int ListIndex(const QStringList& items, QString field) {
     return ok && position >= 1 && position <= items.size() ? position - 1 : -1;
 }
 
+// The installation case: its text as the window shows it, the name of a row of the regulation's
+// table, or the row's number in the table (poz. 1-11); the rows by inner diameter (poz. 1-4) are
+// all the ordinary pipe, as they always computed.
+int CaseIndex(const PipeSizingWindow& window, const Catalogues& catalogue, QString field) {
+    QStringList names;
+    for (const InstallationCase& c : window.Cases())
+        names << c.name;
+    if (field.endsWith(u' ') && !names.contains(field) &&
+        !catalogue.RegulationNames.contains(field))
+        field.chop(1);
+    if (const qsizetype byText = names.indexOf(field); byText >= 0)
+        return int(byText);
+    int row = int(catalogue.RegulationNames.indexOf(field));
+    if (row < 0) {
+        bool ok = false;
+        const int number = field.trimmed().toInt(&ok);
+        row = ok ? number - 1 : -1;
+    }
+    return InstallationCaseOfRow(window.Cases(), catalogue, row);
+}
+
 QStringList Lines(const QByteArray& input) {
     QString text = QString::fromUtf8(input);
     if (text.startsWith(QChar(0xFEFF)))
@@ -232,7 +253,8 @@ int RunSizingInput(const BatchSetup& setup, const QByteArray& input, std::string
             if (i == SizingMaterial && fields[i].startsWith(UserCoefficientMaterialName)) {
                 SetUserMaterial(row, fields[i], prompts, session.Catalogue, lineNumber, err);
             } else if (i == SizingMaterial || i == SizingCase) {
-                const int index = ListIndex(row.MaterialItemList(), fields[i]);
+                const int index = i == SizingCase ? CaseIndex(window, session.Catalogue, fields[i])
+                                                  : ListIndex(row.MaterialItemList(), fields[i]);
                 if (index < 0)
                     row.SetMaterialIndex(-1);
                 else

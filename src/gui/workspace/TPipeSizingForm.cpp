@@ -101,7 +101,7 @@ void TPipeSizingForm::ShowModel() {
     // The installation cases are long: the open list shows each one whole.
     if (QComboBox* cases = rowViews_[SizingCase]->List) {
         int widest = 0;
-        for (const QString& name : session_.Catalogue.RegulationNames)
+        for (const QString& name : model_.Input(SizingCase).MaterialItemList())
             widest = std::max(widest, cases->view()->fontMetrics().horizontalAdvance(name));
         cases->view()->setMinimumWidth(widest + 24);
         cases->setToolTip(cases->currentText());
