@@ -43,8 +43,26 @@ bool IsProgramText(const QString& text) {
         QList<QRegularExpression> list;
         using namespace messages;
         const auto quoted = [](const QString& t) { return QRegularExpression::escape(t); };
+        // The sizing window names the field and the reason.
+        QStringList fields;
+        for (const auto& label :
+             {"Temp otoczenia", "Temp czynnika", "wilgotnosc wzgledna", "Srednica zewnetrzna rury",
+              "Srednica wewnetrzna rury", "Wspólczynnik przejmowania ciepla z powierzchni h",
+              "Rodzaj przewodu", "max temperatura powierzchni", "min temperatura powierzchni",
+              "max strata ciepla", "zapas ponad punkt rosy", "Dlugosc rury", "czas pracy w roku",
+              "Koszty kWh", "wskaznik emisji CO2"})
+            fields << quoted(QString::fromUtf8(label));
+        const QString sizing =
+            u'(' + fields.join(u'|') +
+            QStringLiteral(
+                "): (dozwolone od -?[\\d.]+ do [\\d.]+( \\S+)?|prosze wpisac wartosc|"
+                "prosze wybrac rodzaj przewodu|musi byc wieksza od 0 i mniejsza od srednicy "
+                "zewnetrznej \\(.* mm\\)|na (goracej|zimnej) rurze musi lezec (powyzej|ponizej) "
+                "temperatury otoczenia|musi byc wieksza od 0 i nie wieksza niz 1000000 W/m|"
+                "punkt rosy z tym zapasem nie lezy ponizej temperatury otoczenia|za wysoka dla "
+                "wybranego materialu \\(najwyzej -?[\\d.]+ °C\\), obliczenia przerwane)");
         for (const QString& p :
-             {quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
+             {sizing, quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
               quoted(MaterialTooCold), quoted(NoFlowUnit), quoted(NoSheetDimension),
               quoted(SurfaceTemperature) + QStringLiteral("-?\\d+\\.\\d°C"), quoted(Copied),
               quoted(CalculationError) + runtime, quoted(NoCoefficient) + runtime,

@@ -79,7 +79,7 @@ protected:
         Pick(List(SizingMaterial), int(session.Catalogue.MaterialNames.indexOf(
                                        QStringLiteral("Welna mineralna (otuliny)"))));
         TypeInto(Input(SizingH), "9");
-        Pick(List(SizingCase), 2);
+        Pick(List(SizingCase), 0);
         TypeInto(Input(SizingMaxSurface), "25");
         TypeInto(Input(SizingLength), "10");
     }
@@ -106,7 +106,7 @@ TEST_F(SizingFormUi, CalculatedByKeyboard) {
     QTest::keyClick(Input(SizingLength), Qt::Key_Return);
     EXPECT_EQ(ShownLines(),
               (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
-                           "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
+                           "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc",
                            "max temperatura powierzchni|29.7|mm|KV-32/60.3",
                            "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
                            "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
@@ -124,7 +124,8 @@ TEST_F(SizingFormUi, RefusalFocusesTheFieldAtFault) {
     test::SeenMessage seen;
     test::AnswerMessageBox(QMessageBox::Ok, &seen);
     Button("Button1")->click();
-    EXPECT_EQ(seen.text, QStringLiteral("Wprowadz wlasciwe dane"));
+    EXPECT_EQ(seen.text, QStringLiteral("Srednica wewnetrzna rury: musi byc wieksza od 0 i "
+                                        "mniejsza od srednicy zewnetrznej (60.3 mm)"));
     EXPECT_EQ(form->focusWidget(), Input(SizingInnerDiameter));
     EXPECT_EQ(Input(SizingInnerDiameter)->selectedText(), QStringLiteral("61"));
     EXPECT_FALSE(Button("Button3")->isEnabled());
@@ -289,7 +290,8 @@ TEST_F(SizingFormUi, PrintCopiesTheResultList) {
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines[3], QStringLiteral("Dobor izolacji"));
     EXPECT_TRUE(lines[5].startsWith(QStringLiteral("20\t70\t50\t60.3\t54.5\t")));
-    EXPECT_TRUE(lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych\t68.5\t")));
+    EXPECT_TRUE(
+        lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych (poz. 3)\t68.5\t")));
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>patrz Pomoc</td>")));
 }
 
@@ -347,9 +349,10 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
         QStringLiteral("Temp otoczenia"),
         QStringLiteral("Welna mineralna (otuliny)"),
         QStringLiteral("Rodzaj przewodu"),
+        QStringLiteral("Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)"),
         QStringLiteral("wskaznik emisji CO2"),
         QStringLiteral("Wyniki"),
-        QStringLiteral("minimum wg warunkow technicznych"),
+        QStringLiteral("minimum wg warunkow technicznych (poz. 3)"),
         QStringLiteral("patrz Pomoc"),
         QStringLiteral("KV-32/60.3"),
         QStringLiteral("decyduje: minimum wg warunkow technicznych"),
@@ -374,7 +377,7 @@ TEST_F(SizingFormUi, InputsRememberedForTheNextOpening) {
     EXPECT_EQ(Input(SizingInnerDiameter)->text(), QStringLiteral("54.500"));
     EXPECT_EQ(Input(SizingMargin)->text(), QStringLiteral("2.00"));
     EXPECT_EQ(Input(SizingMaxLoss)->text(), QString());
-    EXPECT_EQ(List(SizingCase)->currentIndex(), 2);
+    EXPECT_EQ(List(SizingCase)->currentIndex(), 0);
 }
 
 // The main menu gains the sizing after "Plyty"; the entries before it keep their places.

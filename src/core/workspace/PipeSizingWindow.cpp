@@ -437,7 +437,7 @@ QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSi
     if (refusal.check == RefusalCheck::MaterialTooHot) {
         const auto& records = session_.Catalogue.MaterialRecords;
         reason = QStringLiteral("za wysoka dla wybranego materialu");
-        if (!in.material.user && in.material.index >= 0 &&
+        if (in.material.index >= 0 &&
             std::size_t(in.material.index) < records.size())
             reason += QStringLiteral(" (najwyzej %1 °C)")
                           .arg(FormatFloat(QStringLiteral("#0.##"),
@@ -534,11 +534,11 @@ void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingR
     };
     // The criteria as this pipe has them: the surface limit a least temperature on a cold pipe,
     // the regulation's minimum with the row of its table that applied.
-    const auto criterionLabel = [&](int i) {
+    const auto criterionLabel = [&](int i, bool withRow = true) {
         if (i == int(SizingCriterion::SurfaceTemperature))
             return SurfaceLimitLabel(!(in.mediumTemp >= in.ambientTemp));
         QString label = Text(CriterionLabels[std::size_t(i)]);
-        if (i == int(SizingCriterion::Regulation))
+        if (i == int(SizingCriterion::Regulation) && withRow)
             label += AppliedRows(session_.Catalogue, r);
         return label;
     };
@@ -558,8 +558,10 @@ void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingR
     QString governingName = NotNeeded;
     if (r.governing) {
         governingName = criterionLabel(int(*r.governing));
+        // The line is short; its criterion's own line names the row.
         governing =
-            thicknessLine(QStringLiteral("decyduje: ") + governingName, r.Criterion(*r.governing));
+            thicknessLine(QStringLiteral("decyduje: ") + criterionLabel(int(*r.governing), false),
+                          r.Criterion(*r.governing));
     }
     fields << governingName << governing.value << governing.size;
     ResultLines.push_back(governing);
