@@ -1,4 +1,5 @@
 #include "workspace/TPipeSizingForm.h"
+#include "LayoutChecks.h"
 
 #include "ModalAnswerer.h"
 #include "PdfText.h"
@@ -260,6 +261,26 @@ TEST_F(SizingFormUi, LongTextsShownWholeBelowTheTitle) {
     // The last line still lies inside its box.
     const auto& last = form->ResultViews().back();
     EXPECT_LE(last.value->geometry().bottom(), box->contentsRect().bottom());
+}
+
+// Inputs and results side by side: the whole window fits a 1024 x 768 screen with room for a
+// title bar and a task bar, its rows clear of the boxes' frame lines and no label read by its
+// box's name.
+TEST_F(SizingFormUi, FitsASmallScreen) {
+    EXPECT_LE(form->width(), 1014);
+    EXPECT_LE(form->height(), 768 - 64);
+    test::ExpectControlsBelowTheFrameLine(form.get());
+    test::ExpectLabelsAnnounceTheirText(form.get());
+    FillHotPipe();
+    Button("Button1")->click();
+    test::ExpectLabelsAnnounceTheirText(form.get());
+    // Everything lies inside the window.
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const QRect shown(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
+        EXPECT_TRUE(form->rect().contains(shown)) << widget->objectName().toStdString();
+    }
 }
 
 TEST_F(SizingFormUi, HelpOpensItsDocument) {

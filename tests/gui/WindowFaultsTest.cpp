@@ -1,5 +1,6 @@
 // The windows as a user meets them: keys, focus, placement, whole values and the report.
 #include "CalculationWindowUi.h"
+#include "LayoutChecks.h"
 #include "ModalAnswerer.h"
 #include "PdfText.h"
 #include "RecordingPrompts.h"
@@ -135,6 +136,21 @@ TEST_F(WindowFaults, EveryValueIsShownWholeInEveryType) {
         }
         Calculate();
         ExpectEverythingShownWhole(form.get());
+        form->close();
+    }
+}
+
+// Every row clear of the frame line under "Dane" and "Wyniki", and no empty label left for a
+// screen reader to read by its box's name, before and after a calculation.
+TEST_F(WindowFaults, RowsBelowTheFrameLineAndNoLabelReadAsItsBox) {
+    UseShippedData();
+    for (int type = 0; type < 8; ++type) {
+        SCOPED_TRACE(type);
+        Open(type);
+        test::ExpectControlsBelowTheFrameLine(form.get());
+        test::ExpectLabelsAnnounceTheirText(form.get());
+        Calculate();
+        test::ExpectLabelsAnnounceTheirText(form.get());
         form->close();
     }
 }
