@@ -62,3 +62,67 @@ inline void ExpectLabelsAnnounceTheirText(QWidget* window) {
 }
 
 } // namespace kelvara::test
+
+#include "PdfText.h"
+#include "output/ResultOutput.h"
+
+#include <QRegularExpression>
+
+namespace kelvara::test {
+
+// A word of a PDF as pdftotext -bbox finds it, in points.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+
+inline std::vector<PdfWord> PdfWords(const QString& pdf) {
+    const QString boxes = ProgramOutput(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    for (const QRegularExpressionMatch& m : word.globalMatch(boxes)) {
+        QString text = m.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                         text});
+    }
+    return words;
+}
+
+// Every one-line text of a report stands on one line of the PDF as words of its own, and no
+// word's box overlaps another's: nothing wraps onto a neighbour and no label runs into its value.
+inline void ExpectReportTextsOnTheirOwnLines(const QString& pdf,
+                                             const std::vector<ReportItem>& items) {
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    ASSERT_FALSE(words.empty());
+    for (std::size_t i = 0; i < words.size(); ++i)
+        for (std::size_t j = i + 1; j < words.size(); ++j) {
+            const QRectF overlap = words[i].box.intersected(words[j].box);
+            EXPECT_FALSE(overlap.width() > 0.3 && overlap.height() > 0.3)
+                << words[i].text.toStdString() << " / " << words[j].text.toStdString();
+        }
+    for (const ReportItem& item : items) {
+        const QStringList tokens = item.text.split(u' ', Qt::SkipEmptyParts);
+        if (item.logo || item.height > 0 || tokens.isEmpty())
+            continue;
+        bool found = false;
+        for (std::size_t start = 0; !found && start + tokens.size() <= words.size(); ++start) {
+            found = true;
+            for (qsizetype t = 0; found && t < tokens.size(); ++t) {
+                const PdfWord& w = words[start + std::size_t(t)];
+                found = w.text == tokens[t] &&
+                        std::abs(w.box.bottom() - words[start].box.bottom()) < 0.5;
+            }
+        }
+        EXPECT_TRUE(found) << "not on a line of its own: " << item.text.toStdString();
+    }
+}
+
+} // namespace kelvara::test

@@ -1,5 +1,6 @@
 #include "workspace/TPipeSizingForm.h"
 #include "LayoutChecks.h"
+#include "output/SizingReport.h"
 
 #include "ModalAnswerer.h"
 #include "PdfText.h"
@@ -386,6 +387,11 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
         QStringLiteral("Krakow"),
     };
     test::ExpectInOrder(text, inOrder);
+    test::ExpectReportTextsOnTheirOwnLines(
+        pdf, BuildSizingReport(
+                 form->Model(),
+                 {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
+                 QDate::currentDate()));
     // One page.
     EXPECT_EQ(text.count(u'\f'), 1) << text.toStdString();
 }

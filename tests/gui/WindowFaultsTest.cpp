@@ -155,6 +155,32 @@ TEST_F(WindowFaults, RowsBelowTheFrameLineAndNoLabelReadAsItsBox) {
     }
 }
 
+// The report of every type with the longest names, as pdftotext reads the saved PDF: each text
+// on one line, clear of its neighbours (the medium's name, the h label and its value).
+TEST_F(WindowFaults, EveryReportTextStandsOnItsOwnLine) {
+    UseShippedData();
+    QTemporaryDir dir;
+    for (int type = 0; type < 8; ++type) {
+        SCOPED_TRACE(type);
+        Open(type);
+        for (QComboBox* list : form->findChildren<QComboBox*>()) {
+            if (list->objectName().startsWith(QStringLiteral("MaterialList")))
+                Pick(list, 2); // "Pianka polietylenowa KV-PE"
+            if (list->objectName().startsWith(QStringLiteral("MediumList")))
+                Pick(list, 1); // "Glikol etylenowy 30%"
+        }
+        Calculate();
+        const ReportHeadings headings{QStringLiteral("Hala A"), QStringLiteral("Firma"),
+                                      QStringLiteral("uwagi")};
+        const QString pdf = dir.filePath(QStringLiteral("report%1.pdf").arg(type));
+        Tf_Print report(form->Model(), headings, QStringLiteral(KELVARA_TEST_DATA_DIR));
+        ASSERT_TRUE(report.SavePdf(pdf));
+        test::ExpectReportTextsOnTheirOwnLines(
+            pdf, BuildReport(form->Model(), headings, QDate::currentDate()));
+        form->close();
+    }
+}
+
 // A 10 km bare pipe loses millions of watts: the minus sign and every digit stay in view.
 TEST_F(WindowFaults, AHugeHeatLossKeepsItsSign) {
     UseShippedData();
