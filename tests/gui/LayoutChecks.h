@@ -9,19 +9,21 @@
 
 namespace kelvara::test {
 
-// The frame line a group box draws under its title: its contents start below it.
-inline int FrameLineBottom(const QGroupBox* box) {
+// A part of a group box as its style places it for the box's title.
+inline QRect BoxPart(const QGroupBox* box, QStyle::SubControl part) {
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = box->title();
     option.lineWidth = 1;
     option.textAlignment = box->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect label =
-        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    const QRect contents = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                        QStyle::SC_GroupBoxContents, box);
-    return std::max(label.bottom(), contents.top());
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, part, box);
+}
+
+// The frame line a group box draws under its title: its contents start below it.
+inline int FrameLineBottom(const QGroupBox* box) {
+    return std::max(BoxPart(box, QStyle::SC_GroupBoxLabel).bottom(),
+                    BoxPart(box, QStyle::SC_GroupBoxContents).top());
 }
 
 // Every edit, list and button of a titled box lies below the frame line under its title, clear

@@ -248,14 +248,7 @@ TEST_F(SizingFormUi, LongTextsShownWholeBelowTheTitle) {
         << seeHelp.join(u' ').toStdString();
 
     auto* box = Find<QGroupBox>(QStringLiteral("GroupBox2"));
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title =
-        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QRect title = test::BoxPart(box, QStyle::SC_GroupBoxLabel);
     const auto& first = form->ResultViews().front();
     EXPECT_GT(first.value->y(), title.bottom());
     EXPECT_GT(first.label->y(), title.bottom());

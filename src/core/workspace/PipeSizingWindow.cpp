@@ -437,8 +437,7 @@ QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSi
     if (refusal.check == RefusalCheck::MaterialTooHot) {
         const auto& records = session_.Catalogue.MaterialRecords;
         reason = QStringLiteral("za wysoka dla wybranego materialu");
-        if (in.material.index >= 0 &&
-            std::size_t(in.material.index) < records.size())
+        if (in.material.index >= 0 && std::size_t(in.material.index) < records.size())
             reason += QStringLiteral(" (najwyzej %1 °C)")
                           .arg(FormatFloat(QStringLiteral("#0.##"),
                                            records[std::size_t(in.material.index)].MaxTemp));

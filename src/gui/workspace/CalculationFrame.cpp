@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleOptionGroupBox>
 
 namespace kelvara {
 
@@ -68,14 +67,7 @@ CalculationFrame::CalculationFrame(Session& session, TF_Help& help, const QStrin
 }
 
 int CalculationFrame::RowsTop(const QGroupBox* box, const QString& title) {
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = title;
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect contents = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                        QStyle::SC_GroupBoxContents, box);
+    const QRect contents = GroupBoxPart(box, title, QStyle::SC_GroupBoxContents);
     const QRect label = TitleRect(box, title);
     const int line = std::max(contents.top(), label.bottom() + 1);
     return std::max(FontPoints + 1, line + FrameClearance - LeastGap);

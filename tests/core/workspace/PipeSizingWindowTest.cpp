@@ -95,15 +95,14 @@ TEST_F(SizingWindow, OneLinePerCriterionThenTheGoverningOneAndTheYear) {
     EXPECT_TRUE(window->PrintEnabled);
     // Wool λ40 0.0402: row 3's 54.5 mm becomes 68.5 mm; no size in the table goes that thick.
     // The heat-loss limit was left empty: no line for it.
-    EXPECT_EQ(Lines(),
-              (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
-                           "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc",
-                           "max temperatura powierzchni|29.7|mm|KV-32/60.3",
-                           "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz "
-                           "Pomoc",
-                           "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
-                           "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
-                           "emisja CO2 w roku|366.8|kg|"}));
+    EXPECT_EQ(Lines(), (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
+                                    "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc",
+                                    "max temperatura powierzchni|29.7|mm|KV-32/60.3",
+                                    "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz "
+                                    "Pomoc",
+                                    "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
+                                    "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
+                                    "emisja CO2 w roku|366.8|kg|"}));
     ASSERT_EQ(window->ResultLog.size(), 3);
     EXPECT_EQ(window->ResultLog[0], QStringLiteral("Dobor izolacji"));
     EXPECT_EQ(
