@@ -52,17 +52,23 @@ bool IsProgramText(const QString& text) {
               "max strata ciepla", "zapas ponad punkt rosy", "Dlugosc rury", "czas pracy w roku",
               "Koszty kWh", "wskaznik emisji CO2"})
             fields << quoted(QString::fromUtf8(label));
-        const QString sizing =
-            u'(' + fields.join(u'|') +
-            QStringLiteral(
-                "): (dozwolone od -?[\\d.]+ do [\\d.]+( \\S+)?|prosze wpisac wartosc|"
-                "prosze wybrac rodzaj przewodu|musi byc wieksza od 0 i mniejsza od srednicy "
-                "zewnetrznej \\(.* mm\\)|na (goracej|zimnej) rurze musi lezec (powyzej|ponizej) "
-                "temperatury otoczenia|musi byc wieksza od 0 i nie wieksza niz 1000000 W/m|"
-                "punkt rosy z tym zapasem nie lezy ponizej temperatury otoczenia|za wysoka dla "
-                "wybranego materialu \\(najwyzej -?[\\d.]+ °C\\), obliczenia przerwane)");
+        // Its texts with their numbers left open.
+        const auto open = [&](const QString& t) {
+            QStringList parts;
+            for (const QString& part : t.split(QRegularExpression(QStringLiteral("%[1-9]"))))
+                parts << quoted(part);
+            return parts.join(QStringLiteral(".*"));
+        };
+        QStringList reasons;
+        for (const QString& reason :
+             {sizing::EnterValue, sizing::AllowedRange, sizing::InnerBelowOuter, sizing::ChooseCase,
+              sizing::ChooseMaterial, sizing::HotSurfaceLimit, sizing::ColdSurfaceLimit,
+              sizing::HeatLossLimit, sizing::MarginUnreachable, sizing::TooHotForMaterial})
+            reasons << open(reason);
+        const QString sizingRefusal = u'(' + fields.join(u'|') + u')' + quoted(sizing::AfterField) +
+                                      u'(' + reasons.join(u'|') + u')';
         for (const QString& p :
-             {sizing, quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
+             {sizingRefusal, quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
               quoted(MaterialTooCold), quoted(NoFlowUnit), quoted(NoSheetDimension),
               quoted(SurfaceTemperature) + QStringLiteral("-?\\d+\\.\\d°C"), quoted(Copied),
               quoted(CalculationError) + runtime, quoted(NoCoefficient) + runtime,

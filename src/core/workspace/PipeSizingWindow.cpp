@@ -416,8 +416,9 @@ bool PipeSizingWindow::RequiredFieldsTyped() {
             !line.ParaLineEditAvailable() || !line.ParaLineEditText().trimmed().isEmpty())
             continue;
         LastFault = {row, false};
-        prompts_.ShowMessage(MessageKind::Plain,
-                             line.ParaLineLabelText() + QStringLiteral(": prosze wpisac wartosc"));
+        prompts_.ShowMessage(MessageKind::Plain, line.ParaLineLabelText() +
+                                                     messages::sizing::AfterField +
+                                                     messages::sizing::EnterValue);
         return false;
     }
     return true;
@@ -425,23 +426,22 @@ bool PipeSizingWindow::RequiredFieldsTyped() {
 
 // A refusal names its field and why the value cannot be used.
 QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSizingInput& in) {
+    namespace m = messages::sizing;
     const TParaLine& row = Input(RowOf(refusal.input));
     const QString unit = row.UnitText().isEmpty() ? QString() : u' ' + row.UnitText();
     const auto range = [&](const char* low, const char* high) {
-        return QStringLiteral("dozwolone od %1 do %2%3")
-            .arg(QLatin1String(low), QLatin1String(high), unit);
+        return m::AllowedRange.arg(QLatin1String(low), QLatin1String(high), unit);
     };
     const bool hot = in.mediumTemp >= in.ambientTemp;
     QString reason;
     using enum SizingField;
     if (refusal.check == RefusalCheck::MaterialTooHot) {
         const auto& records = session_.Catalogue.MaterialRecords;
-        reason = QStringLiteral("za wysoka dla wybranego materialu");
-        if (in.material.index >= 0 && std::size_t(in.material.index) < records.size())
-            reason += QStringLiteral(" (najwyzej %1 °C)")
-                          .arg(FormatFloat(QStringLiteral("#0.##"),
-                                           records[std::size_t(in.material.index)].MaxTemp));
-        reason += QStringLiteral(", obliczenia przerwane");
+        const std::size_t material = std::size_t(std::max(in.material.index, 0));
+        reason = m::TooHotForMaterial.arg(
+            material < records.size()
+                ? FormatFloat(QStringLiteral("#0.##"), records[material].MaxTemp)
+                : QStringLiteral("?"));
     } else {
         switch (refusal.input) {
         case AmbientTemp:
@@ -455,30 +455,26 @@ QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSi
             reason = range("1", "10000");
             break;
         case InnerDiameter:
-            reason =
-                QStringLiteral("musi byc wieksza od 0 i mniejsza od srednicy zewnetrznej (%1 mm)")
-                    .arg(Input(SizingOuterDiameter).ParaLineEditText());
+            reason = m::InnerBelowOuter.arg(Input(SizingOuterDiameter).ParaLineEditText());
             break;
         case SurfaceCoeff:
             reason = range("1", "50");
             break;
         case RegulationCase:
-            reason = QStringLiteral("prosze wybrac rodzaj przewodu");
+            reason = m::ChooseCase;
             break;
         case MaxSurfaceTemp:
-            reason =
-                !in.maxSurfaceTemp || !InRange(*in.maxSurfaceTemp, -200, 300) ? range("-200", "300")
-                : hot ? QStringLiteral("na goracej rurze musi lezec powyzej temperatury otoczenia")
-                      : QStringLiteral("na zimnej rurze musi lezec ponizej temperatury otoczenia");
+            reason = !in.maxSurfaceTemp || !InRange(*in.maxSurfaceTemp, -200, 300)
+                         ? range("-200", "300")
+                         : (hot ? m::HotSurfaceLimit : m::ColdSurfaceLimit);
             break;
         case MaxHeatLoss:
-            reason = QStringLiteral("musi byc wieksza od 0 i nie wieksza niz 1000000 W/m");
+            reason = m::HeatLossLimit;
             break;
         case DewPointMargin:
             reason = !in.dewPointMargin || !InRange(*in.dewPointMargin, 0, 50)
                          ? range("0", "50")
-                         : QStringLiteral(
-                               "punkt rosy z tym zapasem nie lezy ponizej temperatury otoczenia");
+                         : m::MarginUnreachable;
             break;
         case PipeLength:
             reason = range("0.001", "1000000");
@@ -493,11 +489,11 @@ QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSi
             reason = range("0", "10");
             break;
         case Material:
-            reason = QStringLiteral("prosze wybrac material");
+            reason = m::ChooseMaterial;
             break;
         }
     }
-    return row.ParaLineLabelText() + QStringLiteral(": ") + reason;
+    return row.ParaLineLabelText() + m::AfterField + reason;
 }
 
 void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingResult& r) {
