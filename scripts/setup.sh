@@ -21,6 +21,9 @@ test_packages=(
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool xclip
   desktop-file-utils appstream shared-mime-info dpkg-dev file valgrind time
 )
+# The fonts the window and end-to-end tests check the layouts under, each given for "Arial" in
+# turn (DejaVu Sans comes with the run packages), and fc-match, which the tests ask.
+test_packages+=(fonts-liberation fonts-urw-base35 fontconfig)
 case $purpose in
   run) packages=("${run_packages[@]}"); locales=() ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}"); locales=(pl_PL.UTF-8 en_US.UTF-8) ;;

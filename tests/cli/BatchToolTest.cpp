@@ -257,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
         SizingCase{"hot_by_position",
                    "20\t70\t50\t60.3\t54.5\t4\t9\t3\t25\t20\t\t10\t5000\t0.5\t0.7",
                    "-/-|-/-|68.5|patrz Pomoc|29.8|KV-32/60.3|22.6|KV-25/60.3|"
-                   "minimum wg warunkow technicznych|68.5|patrz Pomoc"},
+                   "minimum wg warunkow technicznych (poz. 3)|68.5|patrz Pomoc"},
         // Chilled water inside, half of row 2 (15 mm) at rubber λ40 0.037: 16.23 mm; 2 K over
         // the dew point of 25 °C / 85 % needs 53.02 mm; no limits.
         SizingCase{"cold_margin_by_text",
@@ -275,9 +275,39 @@ TEST(PipeSizingBatchTool, ListFieldsByTextOrPositionAndFedBack) {
     const CliRun again = RunCli({QStringLiteral("pipe-sizing")}, first.out.toUtf8());
     EXPECT_EQ(again.out, first.out);
     EXPECT_TRUE(first.out.startsWith(
-        QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\tSrednica")));
+        QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\tPrzewod zwykly "
+                       "(poz. 1-4 wg srednicy wewnetrznej)\t")));
     // Unused limits stay empty.
     EXPECT_EQ(SizingResults(first.out).mid(6, 2), (QStringList{QString(), QString()}));
+
+    // The case by the window's text, by a row of the regulation's table by name or by its number
+    // (poz.): the rows by inner diameter are the ordinary pipe, as they always computed.
+    const struct {
+        const char* field;
+        const char* printed;
+        const char* regulation;
+    } cases[] = {
+        {"Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)",
+         "Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)", "(poz. 3)"},
+        {"1", "Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)", "(poz. 3)"},
+        {"Srednica wewnetrzna do 22 mm", "Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)",
+         "(poz. 3)"},
+        {"10", "Przewody wody lodowej prowadzone wewnatrz budynku", "(poz. 10 z poz. 3)"},
+        {"Przewody jak w poz. 6 ulozone w podlodze", "Przewody jak w poz. 6 ulozone w podlodze",
+         "(poz. 7)"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run =
+            RunCli({QStringLiteral("pipe-sizing")}, QByteArray("20\t70\t50\t60.3\t54.5\t4\t9\t") +
+                                                        c.field + "\t\t\t\t10\t5000\t0.5\t0.7\n");
+        ASSERT_EQ(run.exitCode, 0) << c.field << run.out.toStdString();
+        const QStringList fields = run.out.split(u'\t');
+        EXPECT_EQ(fields.value(7), QString::fromUtf8(c.printed)) << c.field;
+        // The regulation's minimum governs, with the row it took.
+        EXPECT_EQ(fields.value(23), QStringLiteral("minimum wg warunkow technicznych ") +
+                                        QString::fromUtf8(c.regulation))
+            << c.field;
+    }
 }
 
 TEST(PipeSizingBatchTool, RefusalsAndShape) {
@@ -287,9 +317,11 @@ TEST(PipeSizingBatchTool, RefusalsAndShape) {
                "20\t70\t50\t28\t25\t99\t9\t3\t\t\t\t10\t5000\t0.5\t0.7\n"   // no such material
                "20\t70\t50\t28\t25\t4\t9\t12\t\t\t\t10\t5000\t0.5\t0.7\n"); // no such case
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.out, QStringLiteral("! Wprowadz wlasciwe dane\n"
-                                          "! Przed obliczeniami prosze podac typ materialu.\n"
-                                          "! Wprowadz wlasciwe dane\n"));
+    EXPECT_EQ(refused.out,
+              QStringLiteral("! Srednica wewnetrzna rury: musi byc wieksza od 0 i mniejsza od "
+                             "srednicy zewnetrznej (28 mm)\n"
+                             "! Przed obliczeniami prosze podac typ materialu.\n"
+                             "! Rodzaj przewodu: prosze wybrac rodzaj przewodu\n"));
     const CliRun shape = RunCli({QStringLiteral("pipe-sizing")}, "20\t70\n");
     EXPECT_EQ(shape.exitCode, 2);
     EXPECT_TRUE(shape.err.contains(QStringLiteral("line 1: expected 15 fields")));

@@ -203,17 +203,20 @@ CONDENSATION_MATERIAL = "Kauczuk syntetyczny KV-Flex"
 
 SIZING_CAPTION = "Dobor izolacji"
 SIZING_LISTS = (MATERIAL_LABEL, "Rodzaj przewodu")
-# A hot pipe through a wall: the regulation's row 3 governs; empty limits are not used.
+# An ordinary hot pipe: the regulation's row by its 54.5 mm bore (poz. 3) governs; empty
+# limits are not used.
 SIZING_CASE = [("Temp otoczenia", "20"), ("Temp czynnika", "70"), ("wilgotnosc wzgledna", "50"),
                ("Srednica zewnetrzna rury", "60.3"), ("Srednica wewnetrzna rury", "54.5"),
                (MATERIAL_LABEL, "Welna mineralna (otuliny)"), (H_LABEL, "9"),
-               ("Rodzaj przewodu",
-                "Srednica wewnetrzna ponad 35 do 100 mm (grubosc rowna srednicy)"),
+               ("Rodzaj przewodu", "Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)"),
                ("max temperatura powierzchni", "25"), ("max strata ciepla", ""),
                ("zapas ponad punkt rosy", ""), ("Dlugosc rury", "10"),
                ("czas pracy w roku", "5000"), ("Koszty kWh", "0.5"),
                ("wskaznik emisji CO2", "0.7")]
 SIZING_GOVERNING = "decyduje: minimum wg warunkow technicznych"
+# The regulation's line names the row that applied.
+SIZING_REGULATION = "minimum wg warunkow technicznych (poz. 3)"
+BOX_TITLES = ("Dane", "Wyniki", "sprawdz")
 
 
 def inner(bin_dir):
@@ -429,7 +432,7 @@ class Session:
                    window, BARE_10_KM_CASE)
         self.check("Esc does not close the calculation window", self.escape_keeps_window, window)
         self.close_window(window, HEAT_LOSS_CAPTION)
-        self.check('"Dobor izolacji" from the menu gives the batch tool\'s governing size',
+        self.check('"Dobor izolacji" from the menu gives the batch tool\'s governing size and row',
                    self.sizing_from_menu)
         self.check("the program closes on request", self.close_program, window)
 
@@ -774,8 +777,16 @@ class Session:
             raise drv.Failure(f"the governing thickness and size read {shown}, the batch tool "
                               f"gives {expected}")
         problems = []
-        for title in ("Dane", "Wyniki", "sprawdz"):
-            problems += self.cut_off_in(self.panel(window, title))
+        if drv.find(results, "text", SIZING_REGULATION) is None:
+            problems.append(f'the results have no "{SIZING_REGULATION}"')
+        for title in BOX_TITLES:
+            panel = self.panel(window, title)
+            problems += self.cut_off_in(panel)
+            # A label is read by its own text, never by the name of its box.
+            for label in drv.find_all(panel, "label"):
+                if not label.name or label.name in BOX_TITLES:
+                    problems.append(f'a label of "{title}" at {drv.extents(label)} is read '
+                                    f'as "{label.name}"')
         self.close_window(window, SIZING_CAPTION)
         if problems:
             raise drv.Failure("\n".join(problems))

@@ -279,6 +279,14 @@ TEST_F(CalculatorWindowTest, NoTextIsCutOff) {
                         << type << ": " << a->text().toStdString() << " runs into "
                         << b->text().toStdString();
                 }
+        // ... and each line ends above the next, under any font given for "Arial".
+        for (QLabel* a : labels)
+            for (QLabel* b : labels)
+                if (a != b && a->isVisible() && b->isVisible() && a->y() < b->y()) {
+                    EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                        << type << ": " << a->text().toStdString() << " lies over "
+                        << b->text().toStdString();
+                }
         window->close();
     }
 }

@@ -43,8 +43,32 @@ bool IsProgramText(const QString& text) {
         QList<QRegularExpression> list;
         using namespace messages;
         const auto quoted = [](const QString& t) { return QRegularExpression::escape(t); };
+        // The sizing window names the field and the reason.
+        QStringList fields;
+        for (const auto& label :
+             {"Temp otoczenia", "Temp czynnika", "wilgotnosc wzgledna", "Srednica zewnetrzna rury",
+              "Srednica wewnetrzna rury", "Wspólczynnik przejmowania ciepla z powierzchni h",
+              "Rodzaj przewodu", "max temperatura powierzchni", "min temperatura powierzchni",
+              "max strata ciepla", "zapas ponad punkt rosy", "Dlugosc rury", "czas pracy w roku",
+              "Koszty kWh", "wskaznik emisji CO2"})
+            fields << quoted(QString::fromUtf8(label));
+        // Its texts with their numbers left open.
+        const auto open = [&](const QString& t) {
+            QStringList parts;
+            for (const QString& part : t.split(QRegularExpression(QStringLiteral("%[1-9]"))))
+                parts << quoted(part);
+            return parts.join(QStringLiteral(".*"));
+        };
+        QStringList reasons;
+        for (const QString& reason :
+             {sizing::EnterValue, sizing::AllowedRange, sizing::InnerBelowOuter, sizing::ChooseCase,
+              sizing::ChooseMaterial, sizing::HotSurfaceLimit, sizing::ColdSurfaceLimit,
+              sizing::HeatLossLimit, sizing::MarginUnreachable, sizing::TooHotForMaterial})
+            reasons << open(reason);
+        const QString sizingRefusal = u'(' + fields.join(u'|') + u')' + quoted(sizing::AfterField) +
+                                      u'(' + reasons.join(u'|') + u')';
         for (const QString& p :
-             {quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
+             {sizingRefusal, quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
               quoted(MaterialTooCold), quoted(NoFlowUnit), quoted(NoSheetDimension),
               quoted(CoefficientOutOfRange),
               quoted(SurfaceTemperature) + QStringLiteral("-?\\d+\\.\\d°C"), quoted(Copied),

@@ -1,4 +1,6 @@
 #include "workspace/TPipeSizingForm.h"
+#include "LayoutChecks.h"
+#include "output/SizingReport.h"
 
 #include "ModalAnswerer.h"
 #include "PdfText.h"
@@ -79,7 +81,7 @@ protected:
         Pick(List(SizingMaterial), int(session.Catalogue.MaterialNames.indexOf(
                                        QStringLiteral("Welna mineralna (otuliny)"))));
         TypeInto(Input(SizingH), "9");
-        Pick(List(SizingCase), 2);
+        Pick(List(SizingCase), 0);
         TypeInto(Input(SizingMaxSurface), "25");
         TypeInto(Input(SizingLength), "10");
     }
@@ -106,7 +108,7 @@ TEST_F(SizingFormUi, CalculatedByKeyboard) {
     QTest::keyClick(Input(SizingLength), Qt::Key_Return);
     EXPECT_EQ(ShownLines(),
               (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
-                           "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
+                           "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc",
                            "max temperatura powierzchni|29.8|mm|KV-32/60.3",
                            "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
                            "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
@@ -124,7 +126,8 @@ TEST_F(SizingFormUi, RefusalFocusesTheFieldAtFault) {
     test::SeenMessage seen;
     test::AnswerMessageBox(QMessageBox::Ok, &seen);
     Button("Button1")->click();
-    EXPECT_EQ(seen.text, QStringLiteral("Wprowadz wlasciwe dane"));
+    EXPECT_EQ(seen.text, QStringLiteral("Srednica wewnetrzna rury: musi byc wieksza od 0 i "
+                                        "mniejsza od srednicy zewnetrznej (60.3 mm)"));
     EXPECT_EQ(form->focusWidget(), Input(SizingInnerDiameter));
     EXPECT_EQ(Input(SizingInnerDiameter)->selectedText(), QStringLiteral("61"));
     EXPECT_FALSE(Button("Button3")->isEnabled());
@@ -245,20 +248,33 @@ TEST_F(SizingFormUi, LongTextsShownWholeBelowTheTitle) {
         << seeHelp.join(u' ').toStdString();
 
     auto* box = Find<QGroupBox>(QStringLiteral("GroupBox2"));
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = box->alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title =
-        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QRect title = test::BoxPart(box, QStyle::SC_GroupBoxLabel);
     const auto& first = form->ResultViews().front();
     EXPECT_GT(first.value->y(), title.bottom());
     EXPECT_GT(first.label->y(), title.bottom());
     // The last line still lies inside its box.
     const auto& last = form->ResultViews().back();
     EXPECT_LE(last.value->geometry().bottom(), box->contentsRect().bottom());
+}
+
+// Inputs and results side by side: the whole window fits a 1024 x 768 screen with room for a
+// title bar and a task bar, its rows clear of the boxes' frame lines and no label read by its
+// box's name.
+TEST_F(SizingFormUi, FitsASmallScreen) {
+    EXPECT_LE(form->width(), 1014);
+    EXPECT_LE(form->height(), 768 - 64);
+    test::ExpectControlsBelowTheFrameLine(form.get());
+    test::ExpectLabelsAnnounceTheirText(form.get());
+    FillHotPipe();
+    Button("Button1")->click();
+    test::ExpectLabelsAnnounceTheirText(form.get());
+    // Everything lies inside the window.
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        const QRect shown(widget->mapTo(form.get(), QPoint(0, 0)), widget->size());
+        EXPECT_TRUE(form->rect().contains(shown)) << widget->objectName().toStdString();
+    }
 }
 
 TEST_F(SizingFormUi, HelpOpensItsDocument) {
@@ -289,7 +305,8 @@ TEST_F(SizingFormUi, PrintCopiesTheResultList) {
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines[3], QStringLiteral("Dobor izolacji"));
     EXPECT_TRUE(lines[5].startsWith(QStringLiteral("20\t70\t50\t60.3\t54.5\t")));
-    EXPECT_TRUE(lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych\t68.5\t")));
+    EXPECT_TRUE(
+        lines[5].contains(QStringLiteral("\tminimum wg warunkow technicznych (poz. 3)\t68.5\t")));
     EXPECT_TRUE(data->html().contains(QStringLiteral("<td>patrz Pomoc</td>")));
 }
 
@@ -347,9 +364,10 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
         QStringLiteral("Temp otoczenia"),
         QStringLiteral("Welna mineralna (otuliny)"),
         QStringLiteral("Rodzaj przewodu"),
+        QStringLiteral("Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)"),
         QStringLiteral("wskaznik emisji CO2"),
         QStringLiteral("Wyniki"),
-        QStringLiteral("minimum wg warunkow technicznych"),
+        QStringLiteral("minimum wg warunkow technicznych (poz. 3)"),
         QStringLiteral("patrz Pomoc"),
         QStringLiteral("KV-32/60.3"),
         QStringLiteral("decyduje: minimum wg warunkow technicznych"),
@@ -362,6 +380,11 @@ TEST_F(SizingFormUi, ReportReachesThePdfInOrder) {
         QStringLiteral("Krakow"),
     };
     test::ExpectInOrder(text, inOrder);
+    test::ExpectReportTextsOnTheirOwnLines(
+        pdf, BuildSizingReport(
+                 form->Model(),
+                 {QStringLiteral("Hala"), QStringLiteral("Firma X"), QStringLiteral("uwagi")},
+                 QDate::currentDate()));
     // One page.
     EXPECT_EQ(text.count(u'\f'), 1) << text.toStdString();
 }
@@ -374,7 +397,7 @@ TEST_F(SizingFormUi, InputsRememberedForTheNextOpening) {
     EXPECT_EQ(Input(SizingInnerDiameter)->text(), QStringLiteral("54.500"));
     EXPECT_EQ(Input(SizingMargin)->text(), QStringLiteral("2.00"));
     EXPECT_EQ(Input(SizingMaxLoss)->text(), QString());
-    EXPECT_EQ(List(SizingCase)->currentIndex(), 2);
+    EXPECT_EQ(List(SizingCase)->currentIndex(), 0);
 }
 
 // The main menu gains the sizing after "Plyty"; the entries before it keep their places.

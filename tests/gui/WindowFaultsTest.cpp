@@ -1,5 +1,6 @@
 // The windows as a user meets them: keys, focus, placement, whole values and the report.
 #include "CalculationWindowUi.h"
+#include "LayoutChecks.h"
 #include "ModalAnswerer.h"
 #include "PdfText.h"
 #include "RecordingPrompts.h"
@@ -135,6 +136,47 @@ TEST_F(WindowFaults, EveryValueIsShownWholeInEveryType) {
         }
         Calculate();
         ExpectEverythingShownWhole(form.get());
+        form->close();
+    }
+}
+
+// Every row clear of the frame line under "Dane" and "Wyniki", and no empty label left for a
+// screen reader to read by its box's name, before and after a calculation.
+TEST_F(WindowFaults, RowsBelowTheFrameLineAndNoLabelReadAsItsBox) {
+    UseShippedData();
+    for (int type = 0; type < 8; ++type) {
+        SCOPED_TRACE(type);
+        Open(type);
+        test::ExpectControlsBelowTheFrameLine(form.get());
+        test::ExpectLabelsAnnounceTheirText(form.get());
+        Calculate();
+        test::ExpectLabelsAnnounceTheirText(form.get());
+        form->close();
+    }
+}
+
+// The report of every type with the longest names, as pdftotext reads the saved PDF: each text
+// on one line, clear of its neighbours (the medium's name, the h label and its value).
+TEST_F(WindowFaults, EveryReportTextStandsOnItsOwnLine) {
+    UseShippedData();
+    QTemporaryDir dir;
+    for (int type = 0; type < 8; ++type) {
+        SCOPED_TRACE(type);
+        Open(type);
+        for (QComboBox* list : form->findChildren<QComboBox*>()) {
+            if (list->objectName().startsWith(QStringLiteral("MaterialList")))
+                Pick(list, 2); // "Pianka polietylenowa KV-PE"
+            if (list->objectName().startsWith(QStringLiteral("MediumList")))
+                Pick(list, 1); // "Glikol etylenowy 30%"
+        }
+        Calculate();
+        const ReportHeadings headings{QStringLiteral("Hala A"), QStringLiteral("Firma"),
+                                      QStringLiteral("uwagi")};
+        const QString pdf = dir.filePath(QStringLiteral("report%1.pdf").arg(type));
+        Tf_Print report(form->Model(), headings, QStringLiteral(KELVARA_TEST_DATA_DIR));
+        ASSERT_TRUE(report.SavePdf(pdf));
+        test::ExpectReportTextsOnTheirOwnLines(
+            pdf, BuildReport(form->Model(), headings, QDate::currentDate()));
         form->close();
     }
 }

@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
         TPipeSizingForm form(session, prompts, prompts.HelpWindow(), prompts.PrintDecision());
         form.show();
         PipeSizingWindow& model = form.Model();
-        const std::vector<QString> values = {"20", "70", "50", "60.3", "54.5", "3",    "9",  "2",
+        const std::vector<QString> values = {"20", "70", "50", "60.3", "54.5", "3",    "9",  "1",
                                              "25", "",   "",   "10",   "5000", "0.45", "0.7"};
         for (int i = 0; i < int(values.size()); ++i) {
             TParaLine& row = model.Input(i);

@@ -109,7 +109,7 @@ CriterionResult Condensation(const Session& session, const PipeSizingInput& in, 
                                    in.surfaceCoeff, dew, in.material.index, PipeLayer));
 }
 
-CriterionResult Regulation(const Session& session, const PipeSizingInput& in) {
+CriterionResult Regulation(const Session& session, const PipeSizingInput& in, int& diameterRow) {
     const auto& records = session.Catalogue.MaterialRecords;
     float lambda = in.material.userLambda;
     if (!in.material.user) {
@@ -120,6 +120,7 @@ CriterionResult Regulation(const Session& session, const PipeSizingInput& in) {
     const RegulationMinimum r =
         RegulationMinimumThickness(session.Catalogue.RegulationRows, in.regulationCase,
                                    in.innerDiameter, in.pipeDiameter, lambda);
+    diameterRow = r.DiameterRow;
     if (r.Outcome != RegulationOutcome::Found)
         return {CriterionOutcome::NoRow, 0, 0};
     return Found(r.Thickness);
@@ -144,7 +145,7 @@ std::optional<SizingRefusal> CheckPipeSizing(const Session& session, const PipeS
         {mediumOk, MediumTemp},
         {humidityOk, RelativeHumidity},
         {in.pipeDiameter >= 0.001L && in.pipeDiameter <= 10.0L, PipeDiameter},
-        {in.innerDiameter > 0 && in.innerDiameter <= in.pipeDiameter, InnerDiameter},
+        {in.innerDiameter > 0 && in.innerDiameter < in.pipeDiameter, InnerDiameter},
         {InRange(in.surfaceCoeff, 1, 50), SurfaceCoeff},
         {in.regulationCase >= 0 && std::size_t(in.regulationCase) < cases, RegulationCase},
         {!in.maxSurfaceTemp || (InRange(*in.maxSurfaceTemp, -200, 300) &&
@@ -177,7 +178,9 @@ PipeSizingResult PipeSizingResults(const Session& session, const PipeSizingInput
     try {
         criteria[std::size_t(SizingCriterion::Condensation)] =
             Condensation(session, in, r.condensationTarget);
-        criteria[std::size_t(SizingCriterion::Regulation)] = Regulation(session, in);
+        r.regulationRow = in.regulationCase;
+        criteria[std::size_t(SizingCriterion::Regulation)] =
+            Regulation(session, in, r.regulationDiameterRow);
         if (in.maxSurfaceTemp) {
             const float limit = *in.maxSurfaceTemp;
             const bool hot = HotMedium(in);

@@ -75,6 +75,10 @@ struct PipeSizingResult {
     Partial condensationTarget; // the dew point plus the margin, °C
     // The criterion with the largest thickness; none when no criterion asks for insulation.
     std::optional<SizingCriterion> governing;
+    // The table rows the regulation's minimum came from: the case's own row and the row by
+    // inner diameter it took (-1 when none did).
+    int regulationRow = -1;
+    int regulationDiameterRow = -1;
     float thickness = 0;      // m, of the governing criterion (0 without one)
     float thicknessMm = 0;    // the same in mm
     bool unreachable = false; // the governing criterion has no thickness: no yearly figures

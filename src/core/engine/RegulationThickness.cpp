@@ -2,6 +2,7 @@
 
 #include "shell/FloatingPoint.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvara {
@@ -54,6 +55,33 @@ RegulationMinimum RegulationRowThickness(const std::vector<TRegulationRow>& rows
         }
     }
     return result;
+}
+
+std::vector<InstallationCase> InstallationCases(const Catalogues& catalogue) {
+    std::vector<InstallationCase> cases;
+    const auto& rows = catalogue.RegulationRows;
+    const qsizetype count = std::min(qsizetype(rows.size()), catalogue.RegulationNames.size());
+    for (qsizetype i = 0; i < count; ++i)
+        if (IsDiameterRow(rows[std::size_t(i)])) {
+            cases.push_back({OrdinaryPipeCase, int(i)});
+            break;
+        }
+    for (qsizetype i = 0; i < count; ++i)
+        if (!IsDiameterRow(rows[std::size_t(i)]))
+            cases.push_back({catalogue.RegulationNames[i], int(i)});
+    return cases;
+}
+
+int InstallationCaseOfRow(const std::vector<InstallationCase>& cases, const Catalogues& catalogue,
+                          int row) {
+    if (row < 0 || std::size_t(row) >= catalogue.RegulationRows.size())
+        return -1;
+    const bool byDiameter = IsDiameterRow(catalogue.RegulationRows[std::size_t(row)]);
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        if (cases[i].row == row ||
+            (byDiameter && IsDiameterRow(catalogue.RegulationRows[std::size_t(cases[i].row)])))
+            return int(i);
+    return -1;
 }
 
 float RegulationConductivity(const TMaterialRecord& material, float userLambda) {

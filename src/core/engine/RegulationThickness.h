@@ -29,6 +29,21 @@ struct RegulationMinimum {
 RegulationMinimum RegulationRowThickness(const std::vector<TRegulationRow>& rows, int caseIndex,
                                          float innerDiameter);
 
+// The installation cases a user chooses among: first the ordinary pipe, whose row follows from
+// its inner diameter (any row by inner diameter computes it), then every row that is a case of
+// its own, in the table's order.
+struct InstallationCase {
+    QString name;
+    int row; // of the table
+};
+inline const QString OrdinaryPipeCase =
+    QStringLiteral("Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)");
+std::vector<InstallationCase> InstallationCases(const Catalogues& catalogue);
+// The case a row of the table belongs to (rows by inner diameter: the ordinary pipe); -1 for
+// none.
+int InstallationCaseOfRow(const std::vector<InstallationCase>& cases, const Catalogues& catalogue,
+                          int row);
+
 // λ of the material at the regulation's mean temperature; the user entry gives userLambda.
 float RegulationConductivity(const TMaterialRecord& material, float userLambda);
 

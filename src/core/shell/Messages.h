@@ -62,4 +62,28 @@ inline const QString ProjectBadField = QStringLiteral("niewlasciwe pole: %1");
 inline const QString SpreadsheetNotSaved = QStringLiteral("Nie mozna zapisac arkusza %1: %2");
 inline const QString ProjectFileExists = QStringLiteral("plik juz istnieje");
 
+// The sizing window's refusals: the field's label, ": ", then the reason.
+namespace sizing {
+inline const QString AfterField = QStringLiteral(": ");
+inline const QString EnterValue = QStringLiteral("prosze wpisac wartosc");
+// %1 and %2: the bounds, %3: " " and the unit, or nothing.
+inline const QString AllowedRange = QStringLiteral("dozwolone od %1 do %2%3");
+// %1: the outer diameter as typed.
+inline const QString InnerBelowOuter =
+    QStringLiteral("musi byc wieksza od 0 i mniejsza od srednicy zewnetrznej (%1 mm)");
+inline const QString ChooseCase = QStringLiteral("prosze wybrac rodzaj przewodu");
+inline const QString ChooseMaterial = QStringLiteral("prosze wybrac material");
+inline const QString HotSurfaceLimit =
+    QStringLiteral("na goracej rurze musi lezec powyzej temperatury otoczenia");
+inline const QString ColdSurfaceLimit =
+    QStringLiteral("na zimnej rurze musi lezec ponizej temperatury otoczenia");
+inline const QString HeatLossLimit =
+    QStringLiteral("musi byc wieksza od 0 i nie wieksza niz 1000000 W/m");
+inline const QString MarginUnreachable =
+    QStringLiteral("punkt rosy z tym zapasem nie lezy ponizej temperatury otoczenia");
+// %1: the material's highest temperature.
+inline const QString TooHotForMaterial =
+    QStringLiteral("za wysoka dla wybranego materialu (najwyzej %1 °C), obliczenia przerwane");
+} // namespace sizing
+
 } // namespace kelvara::messages

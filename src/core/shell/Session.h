@@ -38,6 +38,8 @@ struct RememberedValues {
 // The inputs only the insulation sizing asks for; the rest it shares with the other windows.
 struct SizingValues {
     float InnerDiameter = 0.0204f; // m
+    // The outer diameter the inner one was typed with: shown together, or the inner not at all.
+    float InnerOuterDiameter = 0.0254f;
     int LastRegulationIndex = 0;
     std::optional<float> MaxSurfaceTemp; // empty: not used
     std::optional<float> MaxHeatLoss;    // W/m

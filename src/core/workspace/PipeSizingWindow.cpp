@@ -43,6 +43,8 @@ const std::array<SizingRowText, SizingRowCount> RowTexts = {{
     {u"wskaznik emisji CO2", u"kg/kWh", RowKind::rkEdit},
 }};
 
+const QString ColdSurfaceLimit = QStringLiteral("min temperatura powierzchni");
+
 const std::array<const char16_t*, SizingCriterionCount> CriterionLabels = {
     u"zabezpieczenie przed kondensacja", u"minimum wg warunkow technicznych",
     u"max temperatura powierzchni", u"max strata ciepla"};
@@ -63,6 +65,21 @@ const QString SeeHelp = QStringLiteral("patrz Pomoc");
 
 QString Text(const char16_t* text) {
     return QString::fromUtf16(text);
+}
+
+// The table rows the regulation's minimum came from: the row by inner diameter, the case's own
+// row, or the case's row with the row by diameter it takes a share of.
+QString AppliedRows(const Catalogues& catalogue, const PipeSizingResult& r) {
+    const int own = r.regulationRow, byDiameter = r.regulationDiameterRow;
+    if (own < 0 || std::size_t(own) >= catalogue.RegulationRows.size())
+        return QString();
+    const TRegulationRow& row = catalogue.RegulationRows[std::size_t(own)];
+    const bool standsAlone = row.DiameterFrom == 0 && row.DiameterTo == 0;
+    if (row.ShareOfDiameterRows == 0 && !standsAlone)
+        return byDiameter >= 0 ? QStringLiteral(" (poz. %1)").arg(byDiameter + 1) : QString();
+    if (byDiameter >= 0)
+        return QStringLiteral(" (poz. %1 z poz. %2)").arg(own + 1).arg(byDiameter + 1);
+    return QStringLiteral(" (poz. %1)").arg(own + 1);
 }
 
 QString Optional(const std::optional<float>& value, const QString& pattern) {
@@ -166,13 +183,20 @@ void PipeSizingWindow::BuildRows() {
     text(SizingMedium, FormatFloat(Temperature, r.MediumTemp));
     text(SizingHumidity, FormatFloat(Temperature, r.RelativeHumidity));
     text(SizingOuterDiameter, FormatFloat(Length, r.PipeDiameter * 1000.0L));
-    text(SizingInnerDiameter, FormatFloat(Length, s.InnerDiameter * 1000.0L));
+    // An inner diameter is shown only with the outer one it was typed with.
+    text(SizingInnerDiameter, s.InnerOuterDiameter == r.PipeDiameter
+                                  ? FormatFloat(Length, s.InnerDiameter * 1000.0L)
+                                  : QString());
     Input(SizingMaterial).SetMaterialItems(catalogue.MaterialNames);
     Input(SizingMaterial).SetMaterialIndex(r.LastMaterialIndex);
     Input(SizingH).SetButtonText(QStringLiteral("oblicz h"));
     Input(SizingH).SetGet_h_enabled(true);
     text(SizingH, FormatFloat(Length, r.SurfaceCoeff));
-    Input(SizingCase).SetMaterialItems(catalogue.RegulationNames);
+    cases_ = InstallationCases(catalogue);
+    QStringList caseNames;
+    for (const InstallationCase& c : cases_)
+        caseNames << c.name;
+    Input(SizingCase).SetMaterialItems(caseNames);
     Input(SizingCase).SetMaterialIndex(s.LastRegulationIndex);
     text(SizingMaxSurface, Optional(s.MaxSurfaceTemp, Temperature));
     text(SizingMaxLoss, Optional(s.MaxHeatLoss, Temperature));
@@ -181,6 +205,7 @@ void PipeSizingWindow::BuildRows() {
     text(SizingHours, FormatFloat(QStringLiteral("#########0"), s.OperatingHours));
     text(SizingPrice, FormatFloat(QStringLiteral("#0.000"), r.EnergyCost));
     text(SizingCo2, FormatFloat(QStringLiteral("#0.000"), s.Co2Factor));
+    ShowSurfaceLimitKind();
     ResultsStale = false;
 }
 
@@ -209,8 +234,10 @@ void PipeSizingWindow::TntFormClose() {
     number(SizingAmbient, 1, r.AmbientTemp);
     number(SizingMedium, 1, r.MediumTemp);
     number(SizingHumidity, 1, r.RelativeHumidity);
-    number(SizingOuterDiameter, 0.001L, r.PipeDiameter);
-    number(SizingInnerDiameter, 0.001L, s.InnerDiameter);
+    const bool outerKept = number(SizingOuterDiameter, 0.001L, r.PipeDiameter);
+    // The inner diameter is kept with the outer one it was typed with, or with none.
+    if (number(SizingInnerDiameter, 0.001L, s.InnerDiameter))
+        s.InnerOuterDiameter = outerKept ? r.PipeDiameter : 0.0f;
     r.LastMaterialIndex = Input(SizingMaterial).MaterialIndex();
     number(SizingH, 1, r.SurfaceCoeff);
     s.LastRegulationIndex = Input(SizingCase).MaterialIndex();
@@ -233,9 +260,29 @@ void PipeSizingWindow::MarkStale() {
         OnResultsChanged();
 }
 
+QString PipeSizingWindow::SurfaceLimitLabel(bool coldPipe) {
+    return coldPipe ? ColdSurfaceLimit : Text(RowTexts[SizingMaxSurface].label);
+}
+
+// A medium colder than the air makes the surface limit a least temperature.
+void PipeSizingWindow::ShowSurfaceLimitKind() {
+    if (InputRows.size() != SizingRowCount)
+        return;
+    long double ambient = 0, medium = 0;
+    const bool cold = TryTextToFloat(Input(SizingAmbient).ParaLineEditText(), ambient) &&
+                      TryTextToFloat(Input(SizingMedium).ParaLineEditText(), medium) &&
+                      medium < ambient;
+    TParaLine& row = Input(SizingMaxSurface);
+    if (row.ParaLineLabelText() != SurfaceLimitLabel(cold))
+        row.SetParaLineLabelText(SurfaceLimitLabel(cold));
+}
+
 void PipeSizingWindow::EditChanged(TParaLine& row) {
     if (row.Kind() == RowKind::rkCoefficient)
         session_.CoeffFromCalculator = false;
+    if (InputRows.size() == SizingRowCount &&
+        (&row == &Input(SizingAmbient) || &row == &Input(SizingMedium)))
+        ShowSurfaceLimitKind();
     MarkStale();
 }
 
@@ -309,6 +356,8 @@ bool PipeSizingWindow::Calculate() {
         prompts_.ShowMessage(MessageKind::Plain, messages::NoMaterial);
         return false;
     }
+    if (!RequiredFieldsTyped())
+        return false;
     const auto read = [&](int row, long double factor = 1.0L) {
         LastFault = {row, false};
         const float value = fp::Store(TextToFloat(Input(row).ParaLineEditText()) * factor);
@@ -329,7 +378,10 @@ bool PipeSizingWindow::Calculate() {
     in.material = {material, Input(SizingMaterial).MaterialText() == UserCoefficientMaterialName,
                    session_.Remembered.UserLambda};
     in.surfaceCoeff = read(SizingH);
-    in.regulationCase = Input(SizingCase).MaterialIndex();
+    const int chosenCase = Input(SizingCase).MaterialIndex();
+    in.regulationCase = chosenCase >= 0 && std::size_t(chosenCase) < cases_.size()
+                            ? cases_[std::size_t(chosenCase)].row
+                            : -1;
     in.maxSurfaceTemp = optional(SizingMaxSurface);
     in.maxHeatLoss = optional(SizingMaxLoss);
     in.dewPointMargin = optional(SizingMargin);
@@ -344,12 +396,8 @@ bool PipeSizingWindow::Calculate() {
         if (warning == Warning::MaterialTooCold)
             prompts_.ShowMessage(MessageKind::Plain, messages::MaterialTooCold);
     if (refusal) {
-        if (refusal->check == RefusalCheck::MaterialTooHot) {
-            prompts_.ShowMessage(MessageKind::Plain, messages::MaterialTooHot);
-            return false;
-        }
         LastFault = {RowOf(refusal->input), refusal->input == SizingField::RegulationCase};
-        prompts_.ShowMessage(MessageKind::Plain, messages::WrongData);
+        prompts_.ShowMessage(MessageKind::Plain, RefusalText(*refusal, in));
         return false;
     }
     const PipeSizingResult r = PipeSizingResults(session_, in);
@@ -357,6 +405,94 @@ bool PipeSizingWindow::Calculate() {
         throw *r.fault;
     WriteResults(in, r);
     return true;
+}
+
+// Every field but the three limits must hold a value.
+bool PipeSizingWindow::RequiredFieldsTyped() {
+    for (int row = 0; row < SizingRowCount; ++row) {
+        const TParaLine& line = Input(row);
+        if (row == SizingMaxSurface || row == SizingMaxLoss || row == SizingMargin ||
+            !line.ParaLineEditAvailable() || !line.ParaLineEditText().trimmed().isEmpty())
+            continue;
+        LastFault = {row, false};
+        prompts_.ShowMessage(MessageKind::Plain, line.ParaLineLabelText() +
+                                                     messages::sizing::AfterField +
+                                                     messages::sizing::EnterValue);
+        return false;
+    }
+    return true;
+}
+
+// A refusal names its field and why the value cannot be used.
+QString PipeSizingWindow::RefusalText(const SizingRefusal& refusal, const PipeSizingInput& in) {
+    namespace m = messages::sizing;
+    const TParaLine& row = Input(RowOf(refusal.input));
+    const QString unit = row.UnitText().isEmpty() ? QString() : u' ' + row.UnitText();
+    const auto range = [&](const char* low, const char* high) {
+        return m::AllowedRange.arg(QLatin1String(low), QLatin1String(high), unit);
+    };
+    const bool hot = in.mediumTemp >= in.ambientTemp;
+    QString reason;
+    using enum SizingField;
+    if (refusal.check == RefusalCheck::MaterialTooHot) {
+        const auto& records = session_.Catalogue.MaterialRecords;
+        const std::size_t material = std::size_t(std::max(in.material.index, 0));
+        reason = m::TooHotForMaterial.arg(
+            material < records.size()
+                ? FormatFloat(QStringLiteral("#0.##"), records[material].MaxTemp)
+                : QStringLiteral("?"));
+    } else {
+        switch (refusal.input) {
+        case AmbientTemp:
+        case MediumTemp:
+            reason = range("-200", "300");
+            break;
+        case RelativeHumidity:
+            reason = range("25", "96");
+            break;
+        case PipeDiameter:
+            reason = range("1", "10000");
+            break;
+        case InnerDiameter:
+            reason = m::InnerBelowOuter.arg(Input(SizingOuterDiameter).ParaLineEditText());
+            break;
+        case SurfaceCoeff:
+            reason = range("1", "50");
+            break;
+        case RegulationCase:
+            reason = m::ChooseCase;
+            break;
+        case MaxSurfaceTemp:
+            reason = !in.maxSurfaceTemp || !InRange(*in.maxSurfaceTemp, -200, 300)
+                         ? range("-200", "300")
+                         : (hot ? m::HotSurfaceLimit : m::ColdSurfaceLimit);
+            break;
+        case MaxHeatLoss:
+            reason = m::HeatLossLimit;
+            break;
+        case DewPointMargin:
+            reason = !in.dewPointMargin || !InRange(*in.dewPointMargin, 0, 50)
+                         ? range("0", "50")
+                         : m::MarginUnreachable;
+            break;
+        case PipeLength:
+            reason = range("0.001", "1000000");
+            break;
+        case OperatingHours:
+            reason = range("0", "8760");
+            break;
+        case EnergyCost:
+            reason = range("0", "1000000");
+            break;
+        case Co2Factor:
+            reason = range("0", "10");
+            break;
+        case Material:
+            reason = m::ChooseMaterial;
+            break;
+        }
+    }
+    return row.ParaLineLabelText() + m::AfterField + reason;
 }
 
 void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingResult& r) {
@@ -390,13 +526,23 @@ void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingR
         }
         return line;
     };
+    // The criteria as this pipe has them: the surface limit a least temperature on a cold pipe,
+    // the regulation's minimum with the row of its table that applied.
+    const auto criterionLabel = [&](int i, bool withRow = true) {
+        if (i == int(SizingCriterion::SurfaceTemperature))
+            return SurfaceLimitLabel(!(in.mediumTemp >= in.ambientTemp));
+        QString label = Text(CriterionLabels[std::size_t(i)]);
+        if (i == int(SizingCriterion::Regulation) && withRow)
+            label += AppliedRows(session_.Catalogue, r);
+        return label;
+    };
     for (int i = 0; i < SizingCriterionCount; ++i) {
         const CriterionResult& c = r.criteria[std::size_t(i)];
         if (c.outcome == CriterionOutcome::NotUsed) {
             fields << QString() << QString();
             continue;
         }
-        SizingResultLine line = thicknessLine(Text(CriterionLabels[std::size_t(i)]), c);
+        SizingResultLine line = thicknessLine(criterionLabel(i), c);
         fields << line.value << line.size;
         ResultLines.push_back(std::move(line));
     }
@@ -405,9 +551,11 @@ void PipeSizingWindow::WriteResults(const PipeSizingInput& in, const PipeSizingR
                                QStringLiteral("mm"), NotNeeded, true};
     QString governingName = NotNeeded;
     if (r.governing) {
-        governingName = Text(CriterionLabels[std::size_t(*r.governing)]);
+        governingName = criterionLabel(int(*r.governing));
+        // The line is short; its criterion's own line names the row.
         governing =
-            thicknessLine(QStringLiteral("decyduje: ") + governingName, r.Criterion(*r.governing));
+            thicknessLine(QStringLiteral("decyduje: ") + criterionLabel(int(*r.governing), false),
+                          r.Criterion(*r.governing));
     }
     fields << governingName << governing.value << governing.size;
     ResultLines.push_back(governing);

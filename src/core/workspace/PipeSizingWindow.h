@@ -2,6 +2,7 @@
 
 #include "TParaLine.h"
 #include "engine/PipeSizing.h"
+#include "engine/RegulationThickness.h"
 
 #include <QStringList>
 #include <functional>
@@ -83,6 +84,11 @@ public:
     void AlternativeChosen(TParaLine&) override {}
     void HButtonClicked(TParaLine& row) override;
 
+    // The installation cases the "Rodzaj przewodu" list offers, in its order.
+    const std::vector<InstallationCase>& Cases() const { return cases_; }
+    // The surface limit is a maximum on a hot pipe and a minimum on a cold one.
+    static QString SurfaceLimitLabel(bool coldPipe);
+
     // The labels of the log's result columns, after the input rows' labels.
     static QStringList ResultColumnLabels();
     // The lines shown before the first calculation: every line's label and unit, no values.
@@ -93,10 +99,14 @@ private:
     bool Calculate();
     void WriteResults(const PipeSizingInput& in, const PipeSizingResult& r);
     void MarkStale();
+    void ShowSurfaceLimitKind();
+    bool RequiredFieldsTyped();
+    QString RefusalText(const SizingRefusal& refusal, const PipeSizingInput& in);
 
     Session& session_;
     Prompts& prompts_;
     float lastThickness_ = 0; // m, the governing thickness of the last calculation
+    std::vector<InstallationCase> cases_;
 };
 
 } // namespace kelvara

@@ -49,6 +49,28 @@ int ListIndex(const QStringList& items, QString field, bool byPosition) {
     return ok && position >= 1 && position <= items.size() ? position - 1 : -1;
 }
 
+// The installation case: its text as the window shows it, or the name of a row of the
+// regulation's table; with `byPosition` also the row's number in the table (poz. 1-11). The rows
+// by inner diameter (poz. 1-4) are all the ordinary pipe, as they always computed.
+int CaseIndex(const PipeSizingWindow& window, const Catalogues& catalogue, QString field,
+              bool byPosition) {
+    QStringList names;
+    for (const InstallationCase& c : window.Cases())
+        names << c.name;
+    if (field.endsWith(u' ') && !names.contains(field) &&
+        !catalogue.RegulationNames.contains(field))
+        field.chop(1);
+    if (const qsizetype byText = names.indexOf(field); byText >= 0)
+        return int(byText);
+    int row = int(catalogue.RegulationNames.indexOf(field));
+    if (row < 0 && byPosition) {
+        bool ok = false;
+        const int number = field.trimmed().toInt(&ok);
+        row = ok ? number - 1 : -1;
+    }
+    return row < 0 ? -1 : InstallationCaseOfRow(window.Cases(), catalogue, row);
+}
+
 // The result fields of a log line after its inputs: four criteria with their sizes, then the
 // governing criterion, its thickness and size, then the five yearly figures.
 constexpr int CriterionFieldCount = 2 * SizingCriterionCount;
@@ -160,7 +182,9 @@ RunResult SizeRun(const Session& configured, const RunInputs& inputs, bool byPos
             }
             row.ChooseMaterial(material.index);
         } else if (i == SizingMaterial || i == SizingCase) {
-            const int index = ListIndex(row.MaterialItemList(), field, byPosition);
+            const int index = i == SizingCase
+                                  ? CaseIndex(window, session.Catalogue, field, byPosition)
+                                  : ListIndex(row.MaterialItemList(), field, byPosition);
             if (index < 0 && !byPosition && field.trimmed().isEmpty())
                 return refuse(i, i == SizingMaterial ? messages::NoMaterial : messages::WrongData);
             if (index < 0 && !byPosition)

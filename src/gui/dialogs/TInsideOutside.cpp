@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -220,11 +221,25 @@ void TInsideOutside::ShowSummary() {
     for (QLabel* l : summary_)
         delete l;
     summary_.clear();
-    for (const SummaryLine& line : calculator_.DataSummary()) {
+    const auto lines = calculator_.DataSummary();
+    // The lines stand a fixed pitch apart: their type is the largest, up to 10 points, whose
+    // line fits the pitch in the font the machine gives (a taller line would overlap the next).
+    int pitch = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        if (lines[i].top > lines[i - 1].top)
+            pitch = pitch ? std::min(pitch, lines[i].top - lines[i - 1].top)
+                          : lines[i].top - lines[i - 1].top;
+    QFont type = GroupBox1->font();
+    type.setPointSize(10);
+    while (pitch > 0 && QFontMetrics(type).height() > pitch && type.pointSize() > 6)
+        type.setPointSize(type.pointSize() - 1);
+    for (const SummaryLine& line : lines) {
         auto add = [&](int left, const QString& text, bool bold) {
+            // An empty label would be read by the name of its box.
+            if (text.isEmpty())
+                return;
             auto* l = new QLabel(text, GroupBox1);
-            QFont f = l->font();
-            f.setPointSize(10);
+            QFont f = type;
             f.setBold(bold);
             l->setFont(f);
             l->move(left, line.top);

@@ -73,8 +73,67 @@ QFont Tf_Print::ReportFont(const ReportItem& item, const QString& fontName, int 
     return font;
 }
 
-void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
+namespace {
+
+// Room between two texts on one line of the report, in designer pixels.
+constexpr qreal TextGap = 6;
+// No text is set smaller than this to make room.
+constexpr int LeastPoints = 6;
+// Texts whose tops lie closer than this share a line.
+constexpr int SameLine = 12;
+
+bool OneLine(const ReportItem& item) {
+    return !item.logo && item.height == 0;
+}
+
+} // namespace
+
+// Each one-line text stays on its line: it never wraps, and a left-aligned text that would run
+// into the next text on its line (a long label into its value) is set smaller until it clears it.
+std::vector<ReportItem> Tf_Print::FitLines(QPagedPaintDevice& device,
+                                           const std::vector<ReportItem>& items,
+                                           const QString& fontName) {
+    const qreal scale = device.logicalDpiX() / 96.0;
+    const auto widthOf = [&](const ReportItem& item) {
+        const QFontMetricsF metrics(ReportFont(item, fontName, device.logicalDpiY()), &device);
+        qreal widest = 0;
+        for (const QString& line : QString(item.text).replace(u'\r', u'\n').split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return widest / scale;
+    };
+    // Where a text starts on its line.
+    const auto startOf = [&](const ReportItem& item) -> qreal {
+        if (!OneLine(item) || item.align == ReportAlign::Left)
+            return item.left;
+        if (item.align == ReportAlign::Right)
+            return item.left - widthOf(item);
+        const qreal width = item.width > 0 ? item.width : BandWidth;
+        return (item.width > 0 ? item.left : 0) + (width - widthOf(item)) / 2;
+    };
+    std::vector<ReportItem> fitted = items;
+    for (std::size_t i = 0; i < fitted.size(); ++i) {
+        ReportItem& item = fitted[i];
+        if (!OneLine(item) || item.align != ReportAlign::Left || item.text.isEmpty())
+            continue;
+        qreal limit = item.width > 0 ? item.left + item.width : BandWidth;
+        for (std::size_t j = 0; j < items.size(); ++j) {
+            const ReportItem& other = items[j];
+            if (j == i || other.logo || other.band != item.band ||
+                std::abs(other.top - item.top) >= SameLine || other.text.isEmpty())
+                continue;
+            const qreal start = startOf(other);
+            if (start > item.left)
+                limit = std::min(limit, start - TextGap);
+        }
+        while (item.left + widthOf(item) > limit && item.fontSize > LeastPoints)
+            --item.fontSize;
+    }
+    return fitted;
+}
+
+void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& designed,
                      const QPixmap& logo, const QString& fontName) {
+    const std::vector<ReportItem> items = FitLines(device, designed, fontName);
     QPainter painter(&device);
     // Designer pixels are 96 per inch; the page's own resolution may be finer.
     const qreal scale = device.logicalDpiX() / 96.0;
@@ -107,6 +166,9 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& i
             flags |= Qt::AlignHCenter;
             break;
         }
+        // Only a text given a box of its own wraps inside it.
+        if (!OneLine(item))
+            flags |= Qt::TextWordWrap;
         QString text = item.text;
         text.replace(u'\r', u'\n');
         // Text is set in device pixels, so that its size is not rounded in designer pixels.
@@ -115,7 +177,7 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& i
         painter.setFont(ReportFont(item, fontName, device.logicalDpiY()));
         const QRect onDevice(qRound(box.x() * scale), qRound(box.y() * scale),
                              qRound(box.width() * scale), qRound(box.height() * scale));
-        painter.drawText(onDevice, flags | Qt::TextWordWrap | Qt::TextDontClip, text);
+        painter.drawText(onDevice, flags | Qt::TextDontClip, text);
         painter.restore();
     }
 }

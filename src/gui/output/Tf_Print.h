@@ -41,6 +41,11 @@ public:
 
 private:
     bool Build();
+    // The items as painted: one-line texts set smaller where they would run into their
+    // neighbour on the line.
+    static std::vector<ReportItem> FitLines(QPagedPaintDevice& device,
+                                            const std::vector<ReportItem>& items,
+                                            const QString& fontName);
     static QFont ReportFont(const ReportItem& item, const QString& fontName, int deviceDpi);
 
     using Builder = std::function<std::vector<ReportItem>(const ReportHeadings&)>;

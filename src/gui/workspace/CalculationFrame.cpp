@@ -22,9 +22,12 @@ constexpr int Bevel = 2;
 // The least room between two rows.
 constexpr int LeastGap = 2;
 
-// The height of a panel whose box spreads `lines` rows `gap` apart by the row rule.
-int PanelHeightFor(int lines, int gap) {
-    return FontPoints + 1 + lines * RowLayout::RowHeight + (lines + 1) * gap + 2 * Bevel;
+// Room between the frame line under a box's title and the top of its first row's controls.
+constexpr int FrameClearance = 3;
+
+// The height of a panel whose box spreads `lines` rows `gap` apart below `top`.
+int PanelHeightFor(int top, int lines, int gap) {
+    return top + lines * RowLayout::RowHeight + (lines + 1) * gap + 2 * Bevel;
 }
 
 } // namespace
@@ -63,20 +66,35 @@ CalculationFrame::CalculationFrame(Session& session, TF_Help& help, const QStrin
     connect(Button4, &QPushButton::clicked, this, &CalculationFrame::Button4Click);
 }
 
-void CalculationFrame::FitHeights(int inputLines, int resultLines) {
-    const int title = TitleRect(GroupBox2, QStringLiteral("Wyniki")).bottom();
-    const int resultGap = std::max(LeastGap, title + 2 - (FontPoints + 1));
-    geometry_.inputHeight = PanelHeightFor(inputLines, LeastGap);
-    geometry_.resultHeight = PanelHeightFor(resultLines, resultGap);
-    const Geometry& g = geometry_;
+int CalculationFrame::RowsTop(const QGroupBox* box, const QString& title) {
+    const QRect contents = GroupBoxPart(box, title, QStyle::SC_GroupBoxContents);
+    const QRect label = TitleRect(box, title);
+    const int line = std::max(contents.top(), label.bottom() + 1);
+    return std::max(FontPoints + 1, line + FrameClearance - LeastGap);
+}
+
+void CalculationFrame::PlaceSideBySide(int inputWidth, int inputLines, int resultWidth, int shift) {
+    rowShift_ = shift;
+    constexpr int ButtonRow = 24 + 25 + 8;
+    const int inputTop = RowsTop(GroupBox1, QStringLiteral("Dane"));
+    const int inputHeight = PanelHeightFor(inputTop, inputLines, LeastGap);
+    // The results take the height the inputs leave above the buttons, at a gap of their own.
+    const int resultHeight = inputHeight - ButtonRow - 2 * Bevel;
+    geometry_ = {inputWidth + resultWidth, inputHeight, resultHeight, resultWidth};
     const auto place = [](QGroupBox* box, QRect panel) {
         box->parentWidget()->setGeometry(panel);
         box->resize(panel.width() - 2 * Bevel, panel.height() - 2 * Bevel);
     };
-    place(GroupBox1, {0, 0, g.width, g.inputHeight});
-    place(GroupBox2, {0, g.inputHeight, g.resultWidth, g.resultHeight});
-    place(GroupBox3, {g.resultWidth, g.inputHeight, g.width - g.resultWidth, g.resultHeight});
-    setFixedSize(g.width, g.inputHeight + g.resultHeight);
+    place(GroupBox1, {0, 0, inputWidth, inputHeight});
+    place(GroupBox2, {inputWidth, 0, resultWidth, resultHeight});
+    place(GroupBox3, {inputWidth, resultHeight, resultWidth, inputHeight - resultHeight});
+    const int step = (GroupBox3->width() - 4 * 100) / 5;
+    int left = step;
+    for (QPushButton* button : {Button1, Button2, Button3, Button4}) {
+        button->move(left, 24);
+        left += 100 + step;
+    }
+    setFixedSize(inputWidth + resultWidth, inputHeight);
 }
 
 // The row views point into the model's rows: they go first, also when the window is destroyed
@@ -121,7 +139,8 @@ void CalculationFrame::showEvent(QShowEvent* event) {
 }
 
 RowLayout CalculationFrame::LayoutOf(const QGroupBox* box, int rowCount) {
-    return LayoutRows(box->height() - FontPoints - 1, rowCount, FontPoints + 1);
+    const int top = RowsTop(box, box->title());
+    return LayoutRows(box->height() - top, rowCount, top);
 }
 
 void CalculationFrame::ShowRows(TParas& rows, QGroupBox* box, bool results, int twoLineList) {
@@ -131,7 +150,7 @@ void CalculationFrame::ShowRows(TParas& rows, QGroupBox* box, bool results, int 
     int line = 0;
     for (int i = 0; i < count; ++i, ++line) {
         auto* view = new RowView(*rows[std::size_t(i)], box, i, layout.Top(line), results,
-                                 session_.Catalogue.FontName);
+                                 results ? 0 : rowShift_, session_.Catalogue.FontName);
         rowViews_.push_back(view);
         if (i == twoLineList && view->List) {
             ++line;

@@ -78,14 +78,18 @@ protected:
     // Controls of the results that are no row views, in the order Tab meets them.
     virtual std::vector<QWidget*> ResultChain() const { return {}; }
 
-    // The places of a number of rows down a box, by the row rule.
+    // The places of a number of rows down a box, by the row rule, all of them below the line
+    // of the box's frame under its title.
     static RowLayout LayoutOf(const QGroupBox* box, int rowCount);
+    // The least top of a box's rows: below the frame line under the title `title`.
+    static int RowsTop(const QGroupBox* box, const QString& title);
     // Shows rows down a box, the input rows first. The row `twoLineList` has a list two lines
     // tall that wraps its text, so that its rows take one line more.
     void ShowRows(TParas& rows, QGroupBox* box, bool results, int twoLineList = -1);
-    // Makes the boxes as tall as their lines need: the input lines at the least gap of the row
-    // rule, the result lines each clear of the box title.
-    void FitHeights(int inputLines, int resultLines);
+    // Inputs on the left, results on the right with the buttons in a row below them: for a
+    // window of many rows that must fit a small screen. The input rows' controls move `shift`
+    // pixels to the left of their design places.
+    void PlaceSideBySide(int inputWidth, int inputLines, int resultWidth, int shift);
     // Enables "Drukuj" as the model says.
     void RefreshButtons();
 
@@ -120,6 +124,7 @@ private:
     std::unique_ptr<Holder> model_;
     Geometry geometry_;
     int inputRowCount_ = 0;
+    int rowShift_ = 0;
     bool shown_ = false;
     bool closed_ = false;
 };

@@ -39,16 +39,20 @@ inline QGroupBox* MakePanel(QWidget* parent, const QString& panelName, const QSt
     return box;
 }
 
-// Where a group box draws a title, in the box: the rows below it must start under its bottom.
-inline QRect TitleRect(const QGroupBox* box, const QString& title) {
+// A group box's parts as its style places them for a title.
+inline QRect GroupBoxPart(const QGroupBox* box, const QString& title, QStyle::SubControl part) {
     QStyleOptionGroupBox option;
     option.initFrom(box);
     option.text = title;
     option.lineWidth = 1;
     option.textAlignment = box->alignment();
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
-                                        box);
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, part, box);
+}
+
+// Where a group box draws a title, in the box: the rows below it must start under its bottom.
+inline QRect TitleRect(const QGroupBox* box, const QString& title) {
+    return GroupBoxPart(box, title, QStyle::SC_GroupBoxLabel);
 }
 
 // The width an edit needs to show a text whole (frame and inner margins included).

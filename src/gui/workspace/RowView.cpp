@@ -103,7 +103,7 @@ void WrappingList::paintEvent(QPaintEvent* event) {
     painter.drawText(TextRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
 }
 
-RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRow,
+RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRow, int shift,
                  const QString& fontName)
     : QObject(box), row_(row) {
     const QString suffix = QString::number(index);
@@ -111,9 +111,10 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
     Label->setObjectName(
         (resultRow ? QStringLiteral("ResultLabel") : QStringLiteral("InputLabel")) + suffix);
     Label->setFont(FontOf(fontName, resultRow ? 10 : 11));
-    Label->move(resultRow ? 10 : 30, top + 2);
+    Label->move(resultRow || shift > 0 ? 10 : 30, top + 2);
 
     auto makeEdit = [&](int left, int width) {
+        left -= shift;
         Edit = new QLineEdit(box);
         Edit->setObjectName(
             (resultRow ? QStringLiteral("ResultEdit") : QStringLiteral("InputEdit")) + suffix);
@@ -125,6 +126,7 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
                 [this](const QString& text) { row_.SetParaLineEditText(text); });
     };
     auto makeUnit = [&](int left) {
+        left -= shift;
         Unit = new QLabel(box);
         Unit->setObjectName(
             (resultRow ? QStringLiteral("ResultUnit") : QStringLiteral("InputUnit")) + suffix);
@@ -132,6 +134,7 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
         Unit->move(left, top + 4);
     };
     auto makeList = [&](const QString& name, int left, int width) {
+        left -= shift;
         list_ = new WrappingList(box);
         List = list_;
         List->setObjectName(name + suffix);
@@ -143,6 +146,7 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
     };
 
     auto makeHButton = [&](int left, int width) {
+        left -= shift;
         HButton = new QPushButton(box);
         HButton->setObjectName(QStringLiteral("HButton") + suffix);
         HButton->setFont(FontOf(fontName, 9));
@@ -203,10 +207,12 @@ RowView::RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRo
             labelLimit_ = std::min(labelLimit_, control->x() - LabelGap);
     row_.OnModelChanged = [this] { Refresh(); };
     Refresh();
-    // The rows are made while the window is being shown.
-    for (QWidget* widget : std::initializer_list<QWidget*>{Label, Edit, Unit, List, HButton})
+    // The rows are made while the window is being shown; a unit label shows only with a unit.
+    for (QWidget* widget : std::initializer_list<QWidget*>{Label, Edit, List, HButton})
         if (widget)
             widget->show();
+    if (Unit)
+        Unit->setVisible(!Unit->text().isEmpty());
 }
 
 // Results are shown whole: the edit grows to the left up to its label for a long number, and
@@ -268,6 +274,9 @@ void RowView::Refresh() {
     if (Unit) {
         Unit->setText(row_.UnitText());
         Unit->adjustSize();
+        // An empty label would be announced by the name of its box.
+        if (Unit->isVisibleTo(Unit->parentWidget()) == Unit->text().isEmpty())
+            Unit->setVisible(!Unit->text().isEmpty());
     }
     // A screen reader names every control of the row after its label and tells the unit.
     for (QWidget* control : std::initializer_list<QWidget*>{Edit, List}) {

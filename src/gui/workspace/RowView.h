@@ -36,7 +36,9 @@ class RowView : public QObject {
     Q_OBJECT
 public:
     // index: the row's place in its list; top: from the layout rule.
-    RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRow,
+    // `shift` moves the input row's controls that many pixels to the left of their design
+    // places, and its label to the box's edge, for a narrower window.
+    RowView(TParaLine& row, QWidget* box, int index, int top, bool resultRow, int shift,
             const QString& fontName);
     ~RowView() override;
 

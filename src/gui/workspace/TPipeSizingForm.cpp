@@ -16,16 +16,20 @@ namespace kelvara {
 
 namespace {
 
-// The heights follow from the rows (FitHeights).
-constexpr CalculationFrame::Geometry Frame{632, 0, 0, 520};
+// The places follow from the rows (PlaceSideBySide): inputs left, results right, so that the
+// window fits a 1024 x 768 screen.
+constexpr CalculationFrame::Geometry Frame{1010, 0, 0, 505};
+constexpr int InputWidth = 505, ResultWidth = 505;
+// The input rows' controls stand this much left of a calculation window's.
+constexpr int InputShift = 110;
 // Criteria, the governing line and five yearly figures.
 constexpr int ResultLineCount = 10;
 constexpr int SizingHelpIndex = 9;
 
 // The result columns: label, value, unit, size; the value and size fields hold "patrz Pomoc".
-constexpr int ValueLeft = 282, ValueWidth = 94;
-constexpr int UnitLeft = 380;
-constexpr int SizeLeft = 416, SizeWidth = 94;
+constexpr int ValueLeft = 270, ValueWidth = 94;
+constexpr int UnitLeft = 368;
+constexpr int SizeLeft = 404, SizeWidth = 94;
 constexpr int ResultPoints = 10;
 // Room between a label and the value to its right.
 constexpr int LabelGap = 6;
@@ -63,7 +67,7 @@ TPipeSizingForm::TPipeSizingForm(Session& session, Prompts& prompts, TF_Help& he
       printDecision_(printDecision), model_(Hold<PipeSizingWindow>(session, prompts)) {
     // The installation cases are too long for one line beside their label: their list takes
     // two.
-    FitHeights(SizingRowCount + 1, ResultLineCount);
+    PlaceSideBySide(InputWidth, SizingRowCount + 1, ResultWidth, InputShift);
 }
 
 void TPipeSizingForm::ShowModel() {
@@ -101,7 +105,7 @@ void TPipeSizingForm::ShowModel() {
     // The installation cases are long: the open list shows each one whole.
     if (QComboBox* cases = rowViews_[SizingCase]->List) {
         int widest = 0;
-        for (const QString& name : session_.Catalogue.RegulationNames)
+        for (const QString& name : model_.Input(SizingCase).MaterialItemList())
             widest = std::max(widest, cases->view()->fontMetrics().horizontalAdvance(name));
         cases->view()->setMinimumWidth(widest + 24);
         cases->setToolTip(cases->currentText());

@@ -469,6 +469,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"inner_over_outer",
                     [](auto& in) { in.innerDiameter = 0.0281f; },
                     {Range, InnerDiameter}},
+        RefusalCase{"inner_as_outer",
+                    [](auto& in) { in.innerDiameter = in.pipeDiameter; },
+                    {Range, InnerDiameter}},
         RefusalCase{"h", [](auto& in) { in.surfaceCoeff = 50.1f; }, {Range, SurfaceCoeff}},
         RefusalCase{"no_case", [](auto& in) { in.regulationCase = -1; }, {Range, RegulationCase}},
         RefusalCase{"case_past_the_table",
@@ -503,7 +506,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PipeSizing, AcceptsTheEdgesOfItsRanges) {
     const Session session = SizingSession();
-    PipeSizingInput in = Input({20, 70, 25, 28, 28, Welna, 1});
+    PipeSizingInput in = Input({20, 70, 25, 28, 27.9f, Welna, 1});
     in.maxSurfaceTemp = 70.0f; // met by the bare pipe
     in.dewPointMargin = 0.0f;
     in.operatingHours = 8760;

@@ -67,10 +67,10 @@ protected:
 // still holds it all, each line in its order.
 TEST_F(SizingReport, InputsCriteriaGoverningAndYearOnOnePage) {
     window->Input(SizingMaxLoss).SetParaLineEditText(QStringLiteral("0.1"));
+    const QStringList cases = window->Input(SizingCase).MaterialItemList();
     int longest = 0;
-    for (int i = 0; i < session.Catalogue.RegulationNames.size(); ++i)
-        if (session.Catalogue.RegulationNames[i].size() >
-            session.Catalogue.RegulationNames[longest].size())
+    for (int i = 0; i < cases.size(); ++i)
+        if (cases[i].size() > cases[longest].size())
             longest = i;
     window->Input(SizingCase).ChooseMaterial(longest);
     session.CoeffFromCalculator = true;
@@ -101,7 +101,7 @@ TEST_F(SizingReport, InputsCriteriaGoverningAndYearOnOnePage) {
     EXPECT_EQ(Line(items, QStringLiteral("rodzaj pokrycia")),
               (QStringList{"rodzaj pokrycia", "Aluminium"}));
     // The case wraps over the line below its label, which no other text takes.
-    const QString caseName = session.Catalogue.RegulationNames[longest];
+    const QString caseName = cases[longest];
     EXPECT_EQ(Line(items, QStringLiteral("Rodzaj przewodu")),
               (QStringList{"Rodzaj przewodu", caseName}));
     const auto wrapped = std::find_if(items.begin(), items.end(),

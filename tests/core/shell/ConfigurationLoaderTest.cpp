@@ -307,3 +307,25 @@ TEST_F(LoadConfigurationTest, BinaryOrTruncatedFilesNeverCrash) {
 }
 
 } // namespace
+
+// The shipped help documents tell the assumptions a user can misread the results by.
+TEST(ShippedHelpDocuments, StateTheModelsAssumptions) {
+    const struct {
+        const char* file;
+        const char* phrase;
+    } cases[] = {
+        {"rury_spadek_temperatury.html", "liczona w przekroju rury o wpisanej"},
+        {"rury_spadek_temperatury.html", "strumien objetosci w l/s"},
+        {"rury_zamarzanie.html", "ilosc wody jest liczona dla wpisanej srednicy rury"},
+        {"rury_zamarzanie.html", "cieplo zgromadzone w sciance rury nie jest brane pod uwage"},
+        {"dobor_izolacji.html", "punkt rosy programu pozostaje liczony nad woda"},
+        {"dobor_izolacji.html", "do 1 K wyzej"},
+        {"dobor_izolacji.html", "&bdquo;zapas ponad punkt rosy&rdquo;"},
+    };
+    for (const auto& c : cases) {
+        QFile file(QStringLiteral(KELVARA_TEST_DATA_DIR "/HELP/") + QString::fromUtf8(c.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.file;
+        const QString text = QString::fromUtf8(file.readAll()).simplified();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(c.phrase))) << c.file << ": " << c.phrase;
+    }
+}

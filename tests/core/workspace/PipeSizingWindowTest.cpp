@@ -37,7 +37,7 @@ protected:
         Type(SizingInnerDiameter, "54.5");
         window->Input(SizingMaterial).ChooseMaterial(Material("Welna mineralna (otuliny)"));
         Type(SizingH, "9");
-        window->Input(SizingCase).ChooseMaterial(2);
+        window->Input(SizingCase).ChooseMaterial(0);
         Type(SizingMaxSurface, "25");
         Type(SizingMaxLoss, "");
         Type(SizingMargin, "");
@@ -70,13 +70,18 @@ TEST_F(SizingWindow, RowsInEntryOrderWithTheRememberedValues) {
         (QStringList{"Temp otoczenia", "Temp czynnika", "wilgotnosc wzgledna",
                      "Srednica zewnetrzna rury", "Srednica wewnetrzna rury", "material izolacyjny",
                      "Wspólczynnik przejmowania ciepla z powierzchni h", "Rodzaj przewodu",
-                     "max temperatura powierzchni", "max strata ciepla", "zapas ponad punkt rosy",
+                     // the remembered -5 °C medium in 25 °C air: a cold pipe
+                     "min temperatura powierzchni", "max strata ciepla", "zapas ponad punkt rosy",
                      "Dlugosc rury", "czas pracy w roku", "Koszty kWh", "wskaznik emisji CO2"}));
     EXPECT_EQ(window->Input(SizingAmbient).ParaLineEditText(), QStringLiteral("25.00"));
     EXPECT_EQ(window->Input(SizingOuterDiameter).ParaLineEditText(), QStringLiteral("25.400"));
     EXPECT_EQ(window->Input(SizingMaterial).MaterialText(), QStringLiteral("wybierz"));
     EXPECT_EQ(window->Input(SizingH).ButtonText(), QStringLiteral("oblicz h"));
-    EXPECT_EQ(window->Input(SizingCase).MaterialItemList(), session.Catalogue.RegulationNames);
+    // The ordinary pipe, whose row follows from its inner diameter, then the cases of their own.
+    const QStringList& regulation = session.Catalogue.RegulationNames;
+    EXPECT_EQ(window->Input(SizingCase).MaterialItemList(),
+              (QStringList{OrdinaryPipeCase, regulation[4], regulation[5], regulation[6],
+                           regulation[7], regulation[8], regulation[9], regulation[10]}));
     EXPECT_EQ(window->Input(SizingCase).MaterialIndex(), 0);
     EXPECT_EQ(window->Input(SizingMaxSurface).ParaLineEditText(), QString());
     EXPECT_EQ(window->Input(SizingCo2).UnitText(), QStringLiteral("kg/kWh"));
@@ -91,22 +96,23 @@ TEST_F(SizingWindow, OneLinePerCriterionThenTheGoverningOneAndTheYear) {
     EXPECT_TRUE(window->PrintEnabled);
     // Wool λ40 0.0402: row 3's 54.5 mm becomes 68.5 mm; no size in the table goes that thick.
     // The heat-loss limit was left empty: no line for it.
-    EXPECT_EQ(Lines(),
-              (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
-                           "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
-                           "max temperatura powierzchni|29.8|mm|KV-32/60.3",
-                           "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
-                           "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
-                           "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
-                           "emisja CO2 w roku|366.8|kg|"}));
+    EXPECT_EQ(Lines(), (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
+                                    "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc",
+                                    "max temperatura powierzchni|29.8|mm|KV-32/60.3",
+                                    "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz "
+                                    "Pomoc",
+                                    "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
+                                    "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
+                                    "emisja CO2 w roku|366.8|kg|"}));
     ASSERT_EQ(window->ResultLog.size(), 3);
     EXPECT_EQ(window->ResultLog[0], QStringLiteral("Dobor izolacji"));
-    EXPECT_EQ(window->ResultLog[2],
-              QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\t") +
-                  session.Catalogue.RegulationNames[2] +
-                  QStringLiteral("\t25\t\t\t10\t5000\t0.5\t0.7\t-/-\t-/-\t68.5\tpatrz Pomoc\t29.8\t"
-                                 "KV-32/60.3\t\t\tminimum wg warunkow technicznych\t68.5\tpatrz "
-                                 "Pomoc\t10.48\t104.81\t524.0\t262.01\t366.8\t"));
+    EXPECT_EQ(
+        window->ResultLog[2],
+        QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\t") +
+            OrdinaryPipeCase +
+            QStringLiteral("\t25\t\t\t10\t5000\t0.5\t0.7\t-/-\t-/-\t68.5\tpatrz Pomoc\t29.8\t"
+                           "KV-32/60.3\t\t\tminimum wg warunkow technicznych (poz. 3)\t68.5\tpatrz "
+                           "Pomoc\t10.48\t104.81\t524.0\t262.01\t366.8\t"));
     EXPECT_EQ(window->ResultLog[1].split(u'\t').size(),
               window->ResultLog[2].split(u'\t').size() - 1);
 
@@ -116,27 +122,37 @@ TEST_F(SizingWindow, OneLinePerCriterionThenTheGoverningOneAndTheYear) {
     EXPECT_TRUE(window->ResultsStale);
 }
 
-TEST_F(SizingWindow, RefusalsPointAtTheirRow) {
+// A refusal names the field at fault and why its value cannot be used.
+TEST_F(SizingWindow, RefusalsNameTheirFieldAndReason) {
     struct Case {
         int row;
         const char* text;
         const char* message;
     };
-    for (const Case& c : {Case{SizingInnerDiameter, "61", "Wprowadz wlasciwe dane"},
-                          Case{SizingMaxSurface, "19", "Wprowadz wlasciwe dane"},
-                          Case{SizingMargin, "-1", "Wprowadz wlasciwe dane"},
-                          Case{SizingHours, "9000", "Wprowadz wlasciwe dane"},
-                          Case{SizingMedium, "300",
-                               "temperatura otoczenia jest za wysoka dla wybranego materialu, "
-                               "obliczenia przerwane"}}) {
+    for (const Case& c : {
+             Case{SizingInnerDiameter, "61",
+                  "Srednica wewnetrzna rury: musi byc wieksza od 0 i mniejsza od srednicy "
+                  "zewnetrznej (60.3 mm)"},
+             Case{SizingInnerDiameter, "60.3",
+                  "Srednica wewnetrzna rury: musi byc wieksza od 0 i mniejsza od srednicy "
+                  "zewnetrznej (60.3 mm)"},
+             Case{SizingMaxSurface, "19",
+                  "max temperatura powierzchni: na goracej rurze musi lezec powyzej temperatury "
+                  "otoczenia"},
+             Case{SizingMargin, "-1", "zapas ponad punkt rosy: dozwolone od 0 do 50 K"},
+             Case{SizingHours, "9000", "czas pracy w roku: dozwolone od 0 do 8760 h"},
+             Case{SizingHumidity, "99", "wilgotnosc wzgledna: dozwolone od 25 do 96 %"},
+             Case{SizingLength, " ", "Dlugosc rury: prosze wpisac wartosc"},
+             Case{SizingMedium, "300",
+                  "Temp czynnika: za wysoka dla wybranego materialu (najwyzej 250 °C), "
+                  "obliczenia przerwane"},
+         }) {
         FillHotPipe();
         Type(c.row, c.text);
         prompts.messages.clear();
         EXPECT_FALSE(window->Button1Click()) << c.row;
         EXPECT_EQ(prompts.Texts(), QStringList{QString::fromUtf8(c.message)}) << c.row;
-        if (c.row != SizingMedium) {
-            EXPECT_EQ(window->LastFault.row, c.row);
-        }
+        EXPECT_EQ(window->LastFault.row, c.row);
         EXPECT_FALSE(window->PrintEnabled);
     }
     FillHotPipe();
@@ -160,6 +176,65 @@ TEST_F(SizingWindow, RefusalsPointAtTheirRow) {
     EXPECT_EQ(prompts.Texts(), QStringList{"Przed obliczeniami prosze podac typ materialu."});
     EXPECT_EQ(window->LastFault.row, SizingMaterial);
     EXPECT_TRUE(window->LastFault.choice);
+}
+
+// The list offers the ordinary pipe and the cases of their own; the results name the table row
+// that gave the minimum.
+TEST_F(SizingWindow, InstallationCaseAppliesItsRow) {
+    // Wool's λ at 40 °C is 0.0402: 20 mm (poz. 1) on 60.3 mm is 23.9 mm, half of 54.5 mm
+    // (poz. 10) 33.0 mm, 6 mm (poz. 7) 7.0 mm.
+    struct Case {
+        int listIndex;
+        const char* inner;
+        const char* line;
+    };
+    for (const Case& c : {
+             Case{0, "54.5", "minimum wg warunkow technicznych (poz. 3)|68.5|mm|patrz Pomoc"},
+             Case{0, "20", "minimum wg warunkow technicznych (poz. 1)|23.9|mm|KV-25/60.3"},
+             Case{6, "54.5",
+                  "minimum wg warunkow technicznych (poz. 10 z poz. 3)|33.0|mm|"
+                  "KV-40/60.3"},
+             Case{3, "54.5", "minimum wg warunkow technicznych (poz. 7)|7.0|mm|KV-09/60.3"},
+         }) {
+        FillHotPipe();
+        Type(SizingInnerDiameter, c.inner);
+        window->Input(SizingCase).ChooseMaterial(c.listIndex);
+        ASSERT_TRUE(window->Button1Click()) << prompts.Texts().join(u'\n').toStdString();
+        EXPECT_EQ(Lines().value(1), QString::fromUtf8(c.line)) << c.listIndex << " " << c.inner;
+    }
+}
+
+TEST_F(SizingWindow, InnerDiameterShownOnlyWithItsOuterOne) {
+    FillHotPipe();
+    window->TntFormClose();
+    Open();
+    EXPECT_EQ(window->Input(SizingInnerDiameter).ParaLineEditText(), QStringLiteral("54.500"));
+    window->TntFormClose();
+    // Another window remembers another pipe: its bore is not known here.
+    session.Remembered.PipeDiameter = 0.0889f;
+    Open();
+    EXPECT_EQ(window->Input(SizingOuterDiameter).ParaLineEditText(), QStringLiteral("88.900"));
+    EXPECT_EQ(window->Input(SizingInnerDiameter).ParaLineEditText(), QString());
+    prompts.messages.clear();
+    EXPECT_FALSE(window->Button1Click());
+    EXPECT_EQ(prompts.Texts(), QStringList{"Srednica wewnetrzna rury: prosze wpisac wartosc"});
+    EXPECT_EQ(window->LastFault.row, SizingInnerDiameter);
+}
+
+TEST_F(SizingWindow, SurfaceLimitIsALeastTemperatureOnAColdPipe) {
+    FillHotPipe();
+    EXPECT_EQ(window->Input(SizingMaxSurface).ParaLineLabelText(),
+              QStringLiteral("max temperatura powierzchni"));
+    Type(SizingMedium, "5");
+    EXPECT_EQ(window->Input(SizingMaxSurface).ParaLineLabelText(),
+              QStringLiteral("min temperatura powierzchni"));
+    Type(SizingMaxSurface, "18");
+    ASSERT_TRUE(window->Button1Click()) << prompts.Texts().join(u'\n').toStdString();
+    EXPECT_TRUE(Lines().value(2).startsWith(QStringLiteral("min temperatura powierzchni|")))
+        << Lines().join(u'\n').toStdString();
+    Type(SizingMedium, "70");
+    EXPECT_EQ(window->Input(SizingMaxSurface).ParaLineLabelText(),
+              QStringLiteral("max temperatura powierzchni"));
 }
 
 TEST_F(SizingWindow, UserConductivityAskedAndNoProductSize) {
@@ -221,11 +296,14 @@ TEST_F(SizingWindow, TheThicknessShownForALimitMeetsIt) {
             return pipe;
         };
         if (*c.maxSurface) {
-            const QString thickness = shown("max temperatura powierzchni");
+            // A cold pipe's surface limit is a least temperature.
+            const bool hot = TextToFloat(c.medium) > TextToFloat(c.ambient);
+            const QString thickness =
+                shown(hot ? "max temperatura powierzchni" : "min temperatura powierzchni");
             const float surface =
                 TextToFloat(calculate(1, thickness)->Result(1).ParaLineEditText());
             const float limit = TextToFloat(QString::fromUtf8(c.maxSurface));
-            if (TextToFloat(c.medium) > TextToFloat(c.ambient))
+            if (hot)
                 EXPECT_LE(surface, limit) << thickness.toStdString();
             else
                 EXPECT_GE(surface, limit) << thickness.toStdString();
@@ -242,14 +320,14 @@ TEST_F(SizingWindow, TheThicknessShownForALimitMeetsIt) {
 TEST_F(SizingWindow, InputsKeptForTheNextOpening) {
     FillHotPipe();
     Type(SizingMargin, "1.5");
-    window->Input(SizingCase).ChooseMaterial(9);
+    window->Input(SizingCase).ChooseMaterial(6);
     window->TntFormClose();
     Open();
     EXPECT_EQ(window->Input(SizingMedium).ParaLineEditText(), QStringLiteral("70.00"));
     EXPECT_EQ(window->Input(SizingInnerDiameter).ParaLineEditText(), QStringLiteral("54.500"));
     EXPECT_EQ(window->Input(SizingMaterial).MaterialText(),
               QStringLiteral("Welna mineralna (otuliny)"));
-    EXPECT_EQ(window->Input(SizingCase).MaterialIndex(), 9);
+    EXPECT_EQ(window->Input(SizingCase).MaterialIndex(), 6);
     EXPECT_EQ(window->Input(SizingMaxSurface).ParaLineEditText(), QStringLiteral("25.00"));
     EXPECT_EQ(window->Input(SizingMaxLoss).ParaLineEditText(), QString());
     EXPECT_EQ(window->Input(SizingMargin).ParaLineEditText(), QStringLiteral("1.50"));
