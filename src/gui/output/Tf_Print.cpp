@@ -82,6 +82,13 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& i
     const int bandTop[] = {0, HeadingBandHeight, HeadingBandHeight + CustomerBandHeight};
     painter.drawRect(0, 0, BandWidth, HeadingBandHeight);
     painter.drawLine(0, bandTop[2] - 1, BandWidth, bandTop[2] - 1);
+    PaintItems(painter, device, items, bandTop, logo, fontName);
+}
+
+void Tf_Print::PaintItems(QPainter& painter, const QPaintDevice& device,
+                          const std::vector<ReportItem>& items, const int (&bandTop)[3],
+                          const QPixmap& logo, const QString& fontName) {
+    const qreal scale = device.logicalDpiX() / 96.0;
     for (const ReportItem& item : items) {
         const int top = bandTop[int(item.band)] + item.top;
         if (item.logo) {
