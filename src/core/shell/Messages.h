@@ -35,4 +35,25 @@ inline const QString Copied = QStringLiteral("Ok");
 inline const QString NoHelp = QStringLiteral("no help available!");
 inline const QString ConfirmClose = QStringLiteral("Are you sure to close the program?");
 
+// Projects.
+inline const QString ProjectSaveChanges = QStringLiteral("Zapisac zmiany w projekcie?");
+// %1 the entry's text.
+inline const QString UnknownMaterial = QStringLiteral("Brak materialu \"%1\" w katalogu");
+inline const QString UnknownPipeCase = QStringLiteral("Brak rodzaju przewodu \"%1\" na liscie");
+// %1 the line, %2 the fields expected, %3 those found.
+inline const QString PasteFieldCount =
+    QStringLiteral("Wiersz %1: oczekiwano %2 pol, jest %3. Nic nie wklejono.");
+// %1 the file, %2 the reason.
+inline const QString ProjectNotOpened = QStringLiteral("Nie mozna otworzyc projektu %1: %2");
+inline const QString ProjectNotSaved =
+    QStringLiteral("Nie mozna zapisac projektu %1: %2. Poprzedni plik pozostal bez zmian.");
+inline const QString ProjectNotJson = QStringLiteral("to nie jest plik JSON (%1)");
+inline const QString ProjectCutShort = QStringLiteral("plik jest niekompletny");
+inline const QString ProjectNewerVersion =
+    QStringLiteral("plik zapisano w nowszej wersji formatu (%1), ten program czyta wersje %2");
+inline const QString ProjectNotProject = QStringLiteral("to nie jest projekt Kelvara");
+// %1 what is wrong in the file.
+inline const QString ProjectBadField = QStringLiteral("niewlasciwe pole: %1");
+inline const QString ProjectFileExists = QStringLiteral("plik juz istnieje");
+
 } // namespace kelvara::messages
