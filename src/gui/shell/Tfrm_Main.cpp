@@ -259,7 +259,7 @@ void Tfrm_Main::OpenSizing() {
 }
 
 void Tfrm_Main::OpenProject(const QString& fileName) {
-    TProjectForm form(session_, prompts_, this);
+    TProjectForm form(session_, prompts_, dataDir_, this);
     if (OnProjectWindow)
         OnProjectWindow(form);
     if (!fileName.isEmpty())

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "workspace/Project.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QTableWidget;
 class QUndoStack;
 
 namespace kelvara {
@@ -20,8 +22,6 @@ class Prompts;
 class ProjectModel;
 class ProjectPrint;
 
-inline const QString ProjectCaption = QStringLiteral("Zestawienie izolacji");
-
 // The project window: the project's name, company and remarks, the defaults of new runs, the
 // table of runs (inputs left, results right) edited as a spreadsheet, the totals and the bill
 // of materials. Every change of the runs goes through the undo stack, whose clean state is the
@@ -29,13 +29,16 @@ inline const QString ProjectCaption = QStringLiteral("Zestawienie izolacji");
 class TProjectForm : public QDialog {
     Q_OBJECT
 public:
-    TProjectForm(Session& session, Prompts& prompts, QWidget* parent = nullptr);
+    TProjectForm(Session& session, Prompts& prompts, const QString& dataDir,
+                 QWidget* parent = nullptr);
     ~TProjectForm() override;
 
     ProjectModel& Model() { return *model_; }
     QUndoStack& UndoStack() { return *undo_; }
     QTableView* Table() const { return table_; }
     QTableView* DefaultsTable() const { return defaults_; }
+    QTableWidget* BillTable() const { return bill_; }
+    const std::vector<QLineEdit*>& TotalFields() const { return totals_; }
     const QString& FileName() const { return fileName_; }
 
     // The file dialogs; tests replace them. An empty name: the user cancelled.
@@ -70,7 +73,6 @@ public:
     bool MayDiscard();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
@@ -81,17 +83,15 @@ private:
     void ShowSummary();
     void ShowTitle();
     void LoadHeadingsFromModel();
-    void HeadingEdited();
     std::vector<int> SelectedRows() const;
     void SelectRows(int first, int count);
-    void ReportFileError(const QString& fileName, const QString& reason);
 
     Session& session_;
     Prompts& prompts_;
+    QString dataDir_;
     std::unique_ptr<ProjectModel> model_;
     QUndoStack* undo_ = nullptr;
     QString fileName_;
-    bool closing_ = false;
 
     QLineEdit* E_project = nullptr;
     QLineEdit* E_company = nullptr;
@@ -99,8 +99,8 @@ private:
     QLineEdit* E_allowance = nullptr;
     QTableView* defaults_ = nullptr;
     QTableView* table_ = nullptr;
-    QLabel* totals_ = nullptr;
-    QTableView* bill_ = nullptr;
+    std::vector<QLineEdit*> totals_;
+    QTableWidget* bill_ = nullptr;
     QPushButton *Button_add = nullptr, *Button_duplicate = nullptr, *Button_delete = nullptr,
                 *Button_up = nullptr, *Button_down = nullptr, *Button_close = nullptr;
 };
