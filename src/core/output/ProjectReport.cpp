@@ -18,21 +18,21 @@ struct ScheduleColumn {
 constexpr int In = ProjectModel::FirstInputColumn;
 constexpr int Out = ProjectModel::FirstResultColumn;
 const ScheduleColumn Schedule[] = {
-    {ProjectModel::MarkColumn, u"Oznaczenie", 92, false},
-    {In + SizingAmbient, u"t otocz. [°C]", 40, true},
-    {In + SizingMedium, u"t czynn. [°C]", 40, true},
-    {In + SizingHumidity, u"wilg. [%]", 34, true},
+    {ProjectModel::MarkColumn, u"Oznaczenie", 78, false},
+    {In + SizingAmbient, u"t otocz. [°C]", 38, true},
+    {In + SizingMedium, u"t czynn. [°C]", 38, true},
+    {In + SizingHumidity, u"wilg. [%]", 32, true},
     {In + SizingOuterDiameter, u"Dz [mm]", 42, true},
     {In + SizingInnerDiameter, u"Dw [mm]", 42, true},
-    {In + SizingMaterial, u"Material", 140, false},
-    {In + SizingLength, u"Dlugosc [m]", 50, true},
-    {Out + ResultGoverning, u"Decyduje", 160, false},
+    {In + SizingMaterial, u"Material", 165, false},
+    {In + SizingLength, u"Dlugosc [m]", 46, true},
+    {Out + ResultGoverning, u"Decyduje", 156, false},
     {Out + ResultThickness, u"Grubosc [mm]", 48, true},
-    {Out + ResultSize, u"Rozmiar izolacji", 96, false},
-    {Out + ResultLossPerMetre, u"Strata [W/m]", 48, true},
+    {Out + ResultSize, u"Rozmiar izolacji", 84, false},
+    {Out + ResultLossPerMetre, u"Strata [W/m]", 52, true},
     {Out + ResultLoss, u"Strata [W]", 56, true},
     {Out + ResultEnergy, u"Energia [kWh/a]", 60, true},
-    {Out + ResultCost, u"Koszt [zl/a]", 60, true},
+    {Out + ResultCost, u"Koszt [%1/a]", 56, true},
     {Out + ResultCo2, u"CO2 [kg/a]", 54, true},
 };
 
@@ -48,7 +48,7 @@ constexpr int FirstPageData = LandscapeHeight - HeadingBandHeight - CustomerBand
 class PageFlow {
 public:
     explicit PageFlow(std::vector<ReportPage>& pages) : pages_(pages) {
-        pages_.push_back({true, {}, {}});
+        pages_.push_back({true, {}, {}, {}});
     }
     ReportPage& Page() { return pages_.back(); }
     int Top() const { return top_; }
@@ -59,7 +59,7 @@ public:
     bool Need(int height) {
         if (top_ + height <= Bottom() || top_ == 0)
             return false;
-        pages_.push_back({false, {}, {}});
+        pages_.push_back({false, {}, {}, {}});
         top_ = 0;
         return true;
     }
@@ -68,6 +68,10 @@ public:
               int width = 0, int height = 0) {
         Page().items.push_back(
             {ReportBand::Data, left, top_ + offset, align, points, text, false, width, height});
+    }
+    void Cell(int left, ReportAlign align, int points, const QString& text, int width) {
+        Page().cells.push_back(
+            {ReportBand::Data, left, top_ + 2, align, points, text, false, width, RowPitch});
     }
     void Rule(int left, int offset, int right) {
         Page().rules.push_back({left, top_ + offset, right});
@@ -80,16 +84,16 @@ private:
 
 // A line of cells: texts left, numbers right, each in its column.
 void Cells(PageFlow& flow, const std::vector<std::pair<int, bool>>& columns,
-           const QStringList& texts, int points, int height) {
+           const QStringList& texts, int points) {
     int left = 0;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const auto [width, number] = columns[c];
         const QString& text = texts[qsizetype(c)];
         if (number)
-            flow.Text(left + width - CellPad, 2, ReportAlign::Right, points, text);
+            flow.Cell(left + width - CellPad, ReportAlign::Right, points, text,
+                      width - 2 * CellPad);
         else
-            flow.Text(left + CellPad, 2, ReportAlign::Left, points, text, width - 2 * CellPad,
-                      height - 2);
+            flow.Cell(left + CellPad, ReportAlign::Left, points, text, width - 2 * CellPad);
         left += width;
     }
 }
@@ -97,9 +101,13 @@ void Cells(PageFlow& flow, const std::vector<std::pair<int, bool>>& columns,
 void ScheduleHeading(PageFlow& flow, int width) {
     int left = 0;
     for (const ScheduleColumn& column : Schedule) {
-        // Headings are centred over their column, on up to two lines.
-        flow.Text(left + 1, 2, ReportAlign::Center, TablePoints, QString::fromUtf16(column.heading),
-                  column.width - 2, HeadingRowHeight);
+        // Headings are centred over their column, the unit on a line of its own.
+        QString heading = QString::fromUtf16(column.heading).replace(QStringLiteral(" ["),
+                                                                     QStringLiteral("\n["));
+        if (column.column == Out + ResultCost)
+            heading = heading.arg(RunResultUnit(ResultCost)); // the currency
+        flow.Text(left + 1, 2, ReportAlign::Center, TablePoints, heading, column.width - 2,
+                  HeadingRowHeight);
         left += column.width;
     }
     flow.Rule(0, 0, width);
@@ -109,7 +117,7 @@ void ScheduleHeading(PageFlow& flow, int width) {
 
 } // namespace
 
-std::vector<SummaryLine> TotalsLines(const ProjectTotals& totals) {
+std::vector<TotalLine> TotalsLines(const ProjectTotals& totals) {
     const QString cost = RunResultUnit(ResultCost);
     return {
         {QStringLiteral("Odcinki z wynikiem"), QString::number(totals.runs), QString()},
@@ -176,18 +184,18 @@ std::vector<ReportPage> BuildProjectReport(const ProjectModel& model, const QStr
             else
                 texts << model.data(model.index(row, column.column)).toString();
         }
-        Cells(flow, columns, texts, TablePoints, RowPitch);
+        Cells(flow, columns, texts, TablePoints);
         flow.Advance(RowPitch);
     }
     flow.Rule(0, 0, tableWidth);
     flow.Advance(16);
 
     // The totals, then the bill of materials, each kept whole where it fits on a page.
-    const std::vector<SummaryLine> totals = TotalsLines(model.Totals());
+    const std::vector<TotalLine> totals = TotalsLines(model.Totals());
     flow.Need(22 + int(totals.size()) * 17);
     flow.Text(0, 0, ReportAlign::Left, TextPoints, QStringLiteral("Suma"));
     flow.Advance(22);
-    for (const SummaryLine& line : totals) {
+    for (const TotalLine& line : totals) {
         flow.Text(8, 0, ReportAlign::Left, 9, line.label);
         flow.Text(300, 0, ReportAlign::Right, 9, line.value);
         flow.Text(308, 0, ReportAlign::Left, 9, line.unit);
@@ -202,7 +210,7 @@ std::vector<ReportPage> BuildProjectReport(const ProjectModel& model, const QStr
         billWidth += column.first;
     auto billHeading = [&] {
         flow.Rule(0, 0, billWidth);
-        Cells(flow, billColumns, BillHeadings(), 8, RowPitch + 2);
+        Cells(flow, billColumns, BillHeadings(), 8);
         flow.Rule(0, RowPitch + 2, billWidth);
         flow.Advance(RowPitch + 2);
     };
@@ -215,7 +223,7 @@ std::vector<ReportPage> BuildProjectReport(const ProjectModel& model, const QStr
     for (const QStringList& row : BillRows(model)) {
         if (flow.Need(RowPitch))
             billHeading();
-        Cells(flow, billColumns, row, 8, RowPitch);
+        Cells(flow, billColumns, row, 8);
         flow.Advance(RowPitch);
     }
     flow.Rule(0, 0, billWidth);

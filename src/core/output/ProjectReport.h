@@ -11,12 +11,12 @@ class ProjectModel;
 struct ProjectTotals;
 
 // The project's totals as shown: label, value and unit of each figure.
-struct SummaryLine {
+struct TotalLine {
     QString label;
     QString value;
     QString unit;
 };
-std::vector<SummaryLine> TotalsLines(const ProjectTotals& totals);
+std::vector<TotalLine> TotalsLines(const ProjectTotals& totals);
 
 // The bill of materials as shown: its column headings, then one row per material and size,
 // then one per run that no size fits (its mark and thickness in place of a size).
@@ -35,10 +35,12 @@ struct ReportRule {
 };
 
 // One page of a report of several pages: the first has the report's heading and customer
-// bands above its data band; on the others the data band is the whole page.
+// bands above its data band; on the others the data band is the whole page. Cells are the
+// texts of a table, each on one line within its width (set smaller rather than cut off).
 struct ReportPage {
     bool heading = false;
     std::vector<ReportItem> items;
+    std::vector<ReportItem> cells;
     std::vector<ReportRule> rules;
 };
 

@@ -56,6 +56,7 @@ void ProjectPrint::Paint(QPagedPaintDevice& device) const {
         for (const ReportRule& rule : page.rules)
             painter.drawLine(rule.left, bandTop[2] + rule.top, rule.right, bandTop[2] + rule.top);
         Tf_Print::PaintItems(painter, device, page.items, bandTop, logo_, fontName_);
+        Tf_Print::PaintItems(painter, device, page.cells, bandTop, logo_, fontName_, true);
     }
 }
 

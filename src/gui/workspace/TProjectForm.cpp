@@ -81,7 +81,7 @@ TProjectForm::TProjectForm(Session& session, Prompts& prompts, const QString& da
     connect(undo_, &QUndoStack::cleanChanged, this, [this] { ShowTitle(); });
     connect(model_.get(), &ProjectModel::totalsChanged, this, [this] { ShowSummary(); });
     connect(model_.get(), &ProjectModel::fieldsChanged, this, [this] { LoadHeadingsFromModel(); });
-    ShowProject();
+    ShowAll();
 }
 
 TProjectForm::~TProjectForm() {
@@ -269,9 +269,9 @@ void TProjectForm::BuildControls() {
     auto* totalsBox = new QGroupBox(QStringLiteral("Suma"), summary);
     totalsBox->setObjectName(QStringLiteral("GroupTotals"));
     auto* totalsGrid = new QGridLayout(totalsBox);
-    const std::vector<SummaryLine> lines = TotalsLines(ProjectTotals{});
+    const std::vector<TotalLine> lines = TotalsLines(ProjectTotals{});
     for (int i = 0; i < int(lines.size()); ++i) {
-        const SummaryLine& line = lines[std::size_t(i)];
+        const TotalLine& line = lines[std::size_t(i)];
         auto* caption = new QLabel(line.label, totalsBox);
         auto* value = new QLineEdit(totalsBox);
         value->setObjectName(QStringLiteral("Total%1").arg(i));
@@ -332,7 +332,7 @@ void TProjectForm::ChainTabs() {
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void TProjectForm::ShowProject() {
+void TProjectForm::ShowAll() {
     LoadHeadingsFromModel();
     ShowSummary();
     ShowTitle();
@@ -364,7 +364,7 @@ void TProjectForm::LoadHeadingsFromModel() {
 }
 
 void TProjectForm::ShowSummary() {
-    const std::vector<SummaryLine> lines = TotalsLines(model_->Totals());
+    const std::vector<TotalLine> lines = TotalsLines(model_->Totals());
     for (std::size_t i = 0; i < totals_.size(); ++i)
         totals_[i]->setText(lines[i].value);
     const std::vector<QStringList> rows = BillRows(*model_);
@@ -496,10 +496,7 @@ bool TProjectForm::NewProject() {
         return false;
     ProjectData project;
     project.defaults = DefaultRunInputs(session_);
-    model_->SetProject(std::move(project));
-    undo_->clear();
-    fileName_.clear();
-    ShowProject();
+    ShowProject(std::move(project));
     return true;
 }
 
@@ -517,13 +514,17 @@ bool TProjectForm::OpenFile(const QString& fileName) {
         prompts_.ShowMessage(MessageKind::Error, message);
         return false;
     }
-    model_->SetProject(std::move(*project));
+    ShowProject(std::move(*project), fileName);
+    return true;
+}
+
+void TProjectForm::ShowProject(ProjectData project, const QString& fileName) {
+    model_->SetProject(std::move(project));
     undo_->clear();
     fileName_ = fileName;
-    ShowProject();
+    ShowAll();
     if (model_->rowCount() > 0)
         table_->setCurrentIndex(model_->index(0, ProjectModel::MarkColumn));
-    return true;
 }
 
 bool TProjectForm::SaveProject() {

@@ -69,6 +69,9 @@ public:
     bool PasteRuns(const QString& text);
     void PasteFromClipboard();
 
+    // Shows a project as saved in `fileName` (none: not saved yet), with nothing to undo.
+    void ShowProject(ProjectData project, const QString& fileName = QString());
+
     // Asks "Zapisac zmiany w projekcie?" when there are unsaved changes; false: stay.
     bool MayDiscard();
 
@@ -79,7 +82,7 @@ protected:
 private:
     void BuildControls();
     void ChainTabs();
-    void ShowProject();
+    void ShowAll();
     void ShowSummary();
     void ShowTitle();
     void LoadHeadingsFromModel();
