@@ -10,7 +10,7 @@ set -euo pipefail
 purpose=${1:-}
 run_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxlsxwriter-dev
   qt6-translations-l10n fonts-dejavu-core
 )
 test_packages=(

@@ -12,6 +12,7 @@
 #include "workspace/Calculations.h"
 #include "workspace/CoefficientCalculator.h"
 #include "workspace/PipeSizingWindow.h"
+#include "workspace/Project.h"
 #include "workspace/ResultLogFields.h"
 
 #include <array>
@@ -165,26 +166,6 @@ void SetField(FieldCase& c, int row, const QString& field, BatchPrompts& prompts
     }
 }
 
-// Fills the sizing's material row from the user entry's field.
-void SetUserMaterial(TParaLine& row, const QString& field, BatchPrompts& prompts,
-                     const Catalogues& catalogue, int lineNumber, std::string& err) {
-    const ParsedMaterial material = ParseMaterialField(field, catalogue.MaterialNames);
-    TakeUserLambda(material, prompts, lineNumber, err);
-    row.ChooseMaterial(material.index);
-}
-
-// A list field of the sizing: its text as the window shows it, or its position from 1.
-int ListIndex(const QStringList& items, QString field) {
-    if (field.endsWith(u' ') && !items.contains(field))
-        field.chop(1);
-    const qsizetype byText = items.indexOf(field);
-    if (byText >= 0)
-        return int(byText);
-    bool ok = false;
-    const int position = field.trimmed().toInt(&ok);
-    return ok && position >= 1 && position <= items.size() ? position - 1 : -1;
-}
-
 QStringList Lines(const QByteArray& input) {
     QString text = QString::fromUtf8(input);
     if (text.startsWith(QChar(0xFEFF)))
@@ -223,38 +204,18 @@ int RunSizingInput(const BatchSetup& setup, const QByteArray& input, std::string
                             .arg(fields.size()));
             return BatchUsageError;
         }
-        Session session = FreshSession(configured);
-        BatchPrompts prompts;
-        PipeSizingWindow window(session, prompts);
-        window.TntFormShow();
-        for (int i = 0; i < inputCount; ++i) {
-            TParaLine& row = window.Input(i);
-            if (i == SizingMaterial && fields[i].startsWith(UserCoefficientMaterialName)) {
-                SetUserMaterial(row, fields[i], prompts, session.Catalogue, lineNumber, err);
-            } else if (i == SizingMaterial || i == SizingCase) {
-                const int index = ListIndex(row.MaterialItemList(), fields[i]);
-                if (index < 0)
-                    row.SetMaterialIndex(-1);
-                else
-                    row.ChooseMaterial(index);
-            } else {
-                row.SetParaLineEditText(fields[i]);
-            }
-        }
-        prompts.messages.clear();
-        const bool ok = window.Button1Click();
-        QStringList notes = prompts.messages;
-        if (!ok) {
-            const QString stopping = notes.isEmpty() ? QString() : notes.takeLast();
-            for (const QString& note : notes)
-                AppendLineMessage(err, lineNumber, note);
-            Append(out, QStringLiteral("! ") + stopping + u'\n');
+        RunInputs inputs;
+        for (int i = 0; i < inputCount; ++i)
+            inputs[std::size_t(i)] = fields[i];
+        const RunResult result = SizeRun(configured, inputs, true);
+        for (const QString& note : result.notes)
+            AppendLineMessage(err, lineNumber, note);
+        if (!result.sized) {
+            Append(out, QStringLiteral("! ") + result.message + u'\n');
             exitCode = BatchCaseRefused;
             continue;
         }
-        for (const QString& note : notes)
-            AppendLineMessage(err, lineNumber, note);
-        const QString printed = window.ResultLog.last();
+        const QString& printed = result.logLine;
         Append(out, (setup.decimalComma ? WithDecimalComma(printed) : printed) + u'\n');
     }
     return exitCode;

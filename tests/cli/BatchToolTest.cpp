@@ -4,6 +4,7 @@
 #include "shell/Session.h"
 #include "workspace/CalculationWindow.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -292,6 +293,81 @@ TEST(PipeSizingBatchTool, RefusalsAndShape) {
     const CliRun shape = RunCli({QStringLiteral("pipe-sizing")}, "20\t70\n");
     EXPECT_EQ(shape.exitCode, 2);
     EXPECT_TRUE(shape.err.contains(QStringLiteral("line 1: expected 15 fields")));
+}
+
+} // namespace
+
+namespace {
+
+// The runs of a project print what pipe-sizing prints for their fields, after their marks.
+TEST(ProjectBatchTool, RunsPrintThePipeSizingLinesThenTotalsAndBill) {
+    const QStringList fields = {
+        "20\t70\t50\t60.3\t54.5\t4\t9\t3\t25\t20\t\t10\t5000\t0.5\t0.7",
+        "25\t5\t85\t28\t25.6\tKauczuk syntetyczny KV-Flex\t9\tPrzewody wody lodowej prowadzone "
+        "wewnatrz budynku\t\t\t2\t20\t4000\t0.6\t0.7",
+        "20\t60\t50\t22\t20\t1\t9\t1\t\t\t\t10\t5000\t0.5\t0.7",
+        "20\t60\t50\t22\t20\t1\t9\t2\t\t\t\t2.6\t5000\t0.5\t0.7",
+        "20\t60\t50\t22\t20\twspólczynnik k 0.0400\t9\t1\t\t\t\t3\t5000\t0.5\t0.7",
+        "20\t70\t50\t28\t30\t4\t9\t3\t\t\t\t10\t5000\t0.5\t0.7",
+    };
+    QByteArray runs, cases;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        runs += QStringLiteral("R-%1\t%2\n").arg(i + 1).arg(fields[i]).toUtf8();
+        cases += fields[i].toUtf8() + '\n';
+    }
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("instalacja.kelvara"));
+    const CliRun created = RunCli({"project", "--new", file}, runs);
+    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
+    const CliRun sizing = RunCli({QStringLiteral("pipe-sizing")}, cases);
+    const QString xlsx = dir.filePath(QStringLiteral("instalacja.xlsx"));
+    const CliRun project = RunCli({"project", file, "--xlsx", xlsx}, {});
+    EXPECT_EQ(project.exitCode, 1); // the last run is refused
+    const QStringList sized = sizing.out.split(u'\n');
+    const QStringList lines = project.out.split(u'\n');
+    ASSERT_GE(lines.size(), fields.size() + 2);
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(lines[i], QStringLiteral("R-%1\t").arg(i + 1) + sized[i]) << i;
+    EXPECT_TRUE(lines[fields.size()].startsWith(QStringLiteral("Suma\t5\t45.6\t")))
+        << lines[fields.size()].toStdString();
+    EXPECT_TRUE(project.out.contains(
+        QStringLiteral("\nKauczuk syntetyczny KV-Flex\tKV-25/22\t2\t12.6\t13.9\n")));
+    EXPECT_TRUE(project.out.contains(QStringLiteral("\npatrz Pomoc\tR-1\t")));
+    EXPECT_TRUE(QFileInfo(xlsx).size() > 0);
+
+    // A spreadsheet reading a decimal comma gets one.
+    const CliRun comma = RunCli({"--decimal-comma", "project", file}, {});
+    EXPECT_TRUE(comma.out.contains(QStringLiteral("\t12,6\t13,9\n")));
+}
+
+TEST(ProjectBatchTool, FilesThatCannotBeReadOrWritten) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("p.kelvara"));
+    const QByteArray line = "A\t20\t60\t50\t22\t20\t1\t9\t1\t\t\t\t10\t5000\t0.5\t0.7\n";
+    ASSERT_EQ(RunCli({"project", "--new", file}, line).exitCode, 0);
+    const QByteArray before = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    const CliRun again = RunCli({"project", "--new", file}, line + line);
+    EXPECT_EQ(again.exitCode, 2);
+    EXPECT_EQ(again.err, QStringLiteral("kelvara-cli: p.kelvara: plik juz istnieje\n"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+
+    const CliRun shape =
+        RunCli({"project", "--new", dir.filePath("q.kelvara")}, line + "B\t20\t60\n");
+    EXPECT_EQ(shape.exitCode, 2);
+    EXPECT_EQ(shape.err, QStringLiteral("kelvara-cli: Wiersz 2: oczekiwano 16 pol, jest 3. Nic "
+                                        "nie wklejono.\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("q.kelvara")));
+
+    const CliRun missing = RunCli({"project", dir.filePath("brak.kelvara")}, {});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.startsWith(
+        QStringLiteral("kelvara-cli: Nie mozna otworzyc projektu brak.kelvara: ")));
+    EXPECT_TRUE(missing.out.isEmpty());
 }
 
 } // namespace

@@ -54,6 +54,8 @@ inline const QString ProjectNewerVersion =
 inline const QString ProjectNotProject = QStringLiteral("to nie jest projekt Kelvara");
 // %1 what is wrong in the file.
 inline const QString ProjectBadField = QStringLiteral("niewlasciwe pole: %1");
+// %1 the file, %2 the reason.
+inline const QString SpreadsheetNotSaved = QStringLiteral("Nie mozna zapisac arkusza %1: %2");
 inline const QString ProjectFileExists = QStringLiteral("plik juz istnieje");
 
 } // namespace kelvara::messages

@@ -9,7 +9,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace kelvara {
 
@@ -183,8 +185,14 @@ bool SaveProject(const QString& path, const ProjectData& project, QString& messa
     QSaveFile file(path);
     const QString name = QFileInfo(path).fileName();
     const QByteArray json = ProjectToJson(project);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        message = messages::ProjectNotSaved.arg(name, file.errorString());
+        // A write that fails in the buffer's flush leaves Qt without the system's reason.
+        const int error = errno;
+        QString reason = file.errorString();
+        if ((reason.isEmpty() || reason == QStringLiteral("Unknown error")) && error != 0)
+            reason = QString::fromLocal8Bit(std::strerror(error));
+        message = messages::ProjectNotSaved.arg(name, reason);
         file.cancelWriting();
         return false;
     }

@@ -386,7 +386,12 @@ std::variant<ProjectEdit, QString> ProjectModel::PasteEdit(int row, const QStrin
         run.mark = fields[0];
         for (int i = 0; i < RunInputCount; ++i) {
             const QString& field = fields[i + 1];
-            run.inputs[std::size_t(i)] = IsListInput(i) ? field : PastedNumber(field);
+            QString& input = run.inputs[std::size_t(i)];
+            input = IsListInput(i) ? field : PastedNumber(field);
+            // The result log writes a list entry with a blank after it.
+            if (IsListInput(i) && input.endsWith(u' ') &&
+                Choices(FirstInputColumn + i).contains(input.chopped(1)))
+                input.chop(1);
         }
         runs.push_back(std::move(run));
     }
@@ -520,6 +525,55 @@ std::vector<UnsizedRun> ProjectModel::Unsized() const {
             {int(i), project_.runs[i].mark, r.material, r.texts[ResultThickness], double(metres)});
     }
     return apart;
+}
+
+QStringList TotalsFields(const ProjectTotals& t) {
+    return {TotalsMark,
+            QString::number(t.runs),
+            FormatFloat(MetresPattern, t.length),
+            FormatFloat(QStringLiteral("#########0.00"), t.loss),
+            FormatFloat(QStringLiteral("#########0.0"), t.energy),
+            FormatFloat(QStringLiteral("#########0.00"), t.cost),
+            FormatFloat(QStringLiteral("#########0.0"), t.co2)};
+}
+
+QStringList TotalsLabels() {
+    QStringList labels{QString(), QStringLiteral("Liczba odcinkow"),
+                       RunInputLabel(SizingLength) + QStringLiteral(" [m]")};
+    for (int c = ResultLoss; c < RunResultCount; ++c)
+        labels << ProjectModel::ColumnHeading(ProjectModel::FirstResultColumn + c);
+    return labels;
+}
+
+QStringList BillFields(const BillEntry& e) {
+    return {e.material, e.size, QString::number(e.runs), FormatFloat(MetresPattern, e.length),
+            FormatFloat(AllowancePattern, e.lengthWithAllowance)};
+}
+
+QStringList BillLabels(double allowance) {
+    return {QStringLiteral("Material"), QStringLiteral("Rozmiar izolacji"),
+            QStringLiteral("Liczba odcinkow"), QStringLiteral("Dlugosc [m]"),
+            QStringLiteral("Dlugosc z naddatkiem %1 % [m]")
+                .arg(FormatFloat(QStringLiteral("#########0.##"), allowance))};
+}
+
+QStringList UnsizedFields(const UnsizedRun& run) {
+    return {SeeHelp, run.mark, run.material, run.thickness, FormatFloat(MetresPattern, run.length)};
+}
+
+QStringList UnsizedLabels() {
+    return {QString(), MarkLabel, QStringLiteral("Material"),
+            ProjectModel::ColumnHeading(ProjectModel::FirstResultColumn + ResultThickness),
+            QStringLiteral("Dlugosc [m]")};
+}
+
+QStringList ProjectSummaryLines(const ProjectModel& model) {
+    QStringList lines{TotalsFields(model.Totals()).join(u'\t')};
+    for (const BillEntry& entry : model.Bill())
+        lines << BillFields(entry).join(u'\t');
+    for (const UnsizedRun& run : model.Unsized())
+        lines << UnsizedFields(run).join(u'\t');
+    return lines;
 }
 
 } // namespace kelvara

@@ -107,4 +107,22 @@ private:
     QStringList materials_, cases_;
 };
 
+// The derived figures as the window, the batch tool and the spreadsheet show them. Metres keep
+// up to three decimals, the lengths with the allowance one; the sums the patterns of the runs'
+// own figures.
+inline const QString MetresPattern = QStringLiteral("#########0.0##");
+inline const QString AllowancePattern = QStringLiteral("#########0.0");
+inline const QString TotalsMark = QStringLiteral("Suma");
+// "Suma", the runs with results, m, W, kWh, cost, kg CO2.
+QStringList TotalsFields(const ProjectTotals& totals);
+QStringList TotalsLabels(); // the headings of the same fields, with units
+// Material, size, runs, metres, metres with the allowance.
+QStringList BillFields(const BillEntry& entry);
+QStringList BillLabels(double allowance);
+// "patrz Pomoc", mark, material, thickness mm, metres.
+QStringList UnsizedFields(const UnsizedRun& run);
+QStringList UnsizedLabels();
+// The totals line, then one line per bill entry, then the runs no size fits; TAB-separated.
+QStringList ProjectSummaryLines(const ProjectModel& model);
+
 } // namespace kelvara
