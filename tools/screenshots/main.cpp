@@ -2,6 +2,7 @@
 // PNG files, offscreen. Run by scripts/screenshots.sh.
 #include "dialogs/TInsideOutside.h"
 #include "dialogs/TThermal_Cond.h"
+#include "output/ProjectPrint.h"
 #include "output/TPrintDecision.h"
 #include "output/Tf_Print.h"
 #include "shell/GuiPrompts.h"
@@ -10,15 +11,14 @@
 #include "windows/TF_Help.h"
 #include "windows/TSplash.h"
 #include "workspace/CoefficientCalculator.h"
+#include "workspace/ProjectModel.h"
 #include "workspace/TPipeForm.h"
 #include "workspace/TPipeSizingForm.h"
 #include "workspace/TProjectForm.h"
-#include "output/ProjectPrint.h"
-#include "workspace/ProjectModel.h"
 
 #include <QApplication>
-#include <QTableView>
 #include <QDir>
+#include <QTableView>
 #include <QTimer>
 
 using namespace kelvara;
@@ -53,8 +53,10 @@ ProjectData SampleProject(const Session& session) {
         const char* medium;
         const char* humidity;
         int material;
-    } systems[] = {{"CO-zas", "20", "70", "50", 3},  {"CO-pow", "20", "50", "50", 3},
-                   {"CWU", "20", "55", "50", 0},     {"ZW", "25", "10", "65", 0},
+    } systems[] = {{"CO-zas", "20", "70", "50", 3},
+                   {"CO-pow", "20", "50", "50", 3},
+                   {"CWU", "20", "55", "50", 0},
+                   {"ZW", "25", "10", "65", 0},
                    {"WL-zas", "25", "7", "60", 1}};
     const struct {
         const char* outer;
@@ -65,8 +67,9 @@ ProjectData SampleProject(const Session& session) {
         const auto& system = systems[k % 5];
         const auto& pipe = pipes[(k / 5 + k) % 8];
         ProjectRun run;
-        run.mark = QStringLiteral("%1-%2").arg(QLatin1String(system.mark)).arg(k / 5 + 1, 2, 10,
-                                                                             QLatin1Char('0'));
+        run.mark = QStringLiteral("%1-%2")
+                       .arg(QLatin1String(system.mark))
+                       .arg(k / 5 + 1, 2, 10, QLatin1Char('0'));
         run.inputs = project.defaults;
         run.inputs[SizingAmbient] = QLatin1String(system.ambient);
         run.inputs[SizingMedium] = QLatin1String(system.medium);

@@ -102,8 +102,8 @@ void ScheduleHeading(PageFlow& flow, int width) {
     int left = 0;
     for (const ScheduleColumn& column : Schedule) {
         // Headings are centred over their column, the unit on a line of its own.
-        QString heading = QString::fromUtf16(column.heading).replace(QStringLiteral(" ["),
-                                                                     QStringLiteral("\n["));
+        QString heading =
+            QString::fromUtf16(column.heading).replace(QStringLiteral(" ["), QStringLiteral("\n["));
         if (column.column == Out + ResultCost)
             heading = heading.arg(RunResultUnit(ResultCost)); // the currency
         flow.Text(left + 1, 2, ReportAlign::Center, TablePoints, heading, column.width - 2,

@@ -44,8 +44,7 @@ public:
     // `fitOneLine` sets each text on one line, smaller where it is wider than its item.
     static void PaintItems(QPainter& painter, const QPaintDevice& device,
                            const std::vector<ReportItem>& items, const int (&bandTop)[3],
-                           const QPixmap& logo, const QString& fontName,
-                           bool fitOneLine = false);
+                           const QPixmap& logo, const QString& fontName, bool fitOneLine = false);
 
 private:
     bool Build();

@@ -3,6 +3,7 @@
 #include "ProjectTableParts.h"
 #include "output/ProjectPrint.h"
 #include "output/ProjectReport.h"
+#include "output/ProjectSpreadsheet.h"
 #include "output/ResultOutput.h"
 #include "shell/Look.h"
 #include "shell/Messages.h"
@@ -53,6 +54,8 @@ QString FolderForFiles() {
         folder = QDir::homePath();
     return folder;
 }
+
+const QString SpreadsheetFilter = QStringLiteral("Skoroszyt Excel (*.xlsx)");
 
 } // namespace
 
@@ -563,7 +566,22 @@ bool TProjectForm::SaveFile(const QString& fileName) {
 }
 
 bool TProjectForm::ExportSpreadsheet() {
-    return false;
+    const QString base =
+        fileName_.isEmpty()
+            ? QDir(FolderForFiles()).filePath(QStringLiteral("projekt"))
+            : QFileInfo(fileName_).path() + u'/' + QFileInfo(fileName_).completeBaseName();
+    QString file = AskSaveFileName(QStringLiteral("Eksport do Excela"),
+                                   base + QStringLiteral(".xlsx"), SpreadsheetFilter);
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().isEmpty())
+        file += QStringLiteral(".xlsx");
+    QString message;
+    if (!WriteProjectSpreadsheet(file, *model_, message)) {
+        prompts_.ShowMessage(MessageKind::Error, message);
+        return false;
+    }
+    return true;
 }
 
 void TProjectForm::PrintProject() {
