@@ -18,7 +18,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils locales
   libreoffice-calc-nogui python3-openpyxl
-  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool
+  xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool xclip
   desktop-file-utils appstream dpkg-dev file valgrind time
 )
 case $purpose in
