@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
         form.ShowProject(SampleProject(session), QStringLiteral("budynek-b2.kelvara"));
         form.resize(1024, 768);
         form.show();
-        form.Table()->setCurrentIndex(form.Model().index(3, 1));
+        form.Table()->setCurrentIndex(form.Model().index(3, ProjectModel::FirstInputColumn + 4));
         Save(form, out, QStringLiteral("project"));
         ProjectPrint report(form.Model(), session, QCoreApplication::applicationDirPath(),
                             QDate(2026, 12, 11));

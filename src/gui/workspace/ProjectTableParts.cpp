@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyleOptionHeader>
 
 namespace kelvara {
 
@@ -127,6 +128,38 @@ void ProjectTableView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+TwoLineHeader::TwoLineHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+    setSectionsClickable(true);
+    setHighlightSections(true);
+}
+
+QString TwoLineHeader::TwoLines(const QString& heading) {
+    if (heading.contains(u'\n'))
+        return heading;
+    // The space nearest the middle of the heading; none: one line.
+    const qsizetype middle = heading.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < heading.size(); ++i)
+        if (heading[i] == u' ' && (best < 0 || qAbs(i - middle) < qAbs(best - middle)))
+            best = i;
+    return best < 0 ? heading : heading.left(best) + u'\n' + heading.mid(best + 1);
+}
+
+void TwoLineHeader::initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const {
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    option->text = TwoLines(option->text);
+}
+
+QSize TwoLineHeader::sectionSizeFromContents(int logicalIndex) const {
+    QStyleOptionHeader option;
+    initStyleOptionForIndex(&option, logicalIndex);
+    // Measured in bold, as the current column's heading is shown.
+    QFont bold = font();
+    bold.setBold(true);
+    const QSize text = QFontMetrics(bold).size(0, option.text);
+    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, text, this);
 }
 
 ProjectDefaultsModel::ProjectDefaultsModel(ProjectModel& project,

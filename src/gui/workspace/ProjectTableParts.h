@@ -3,6 +3,7 @@
 #include "workspace/Project.h"
 
 #include <QAbstractTableModel>
+#include <QHeaderView>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoCommand>
@@ -68,6 +69,19 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Column headings on two lines (the label broken near its middle, the unit below it), so the
+// columns are as narrow as their values allow.
+class TwoLineHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit TwoLineHeader(QWidget* parent = nullptr);
+    static QString TwoLines(const QString& heading);
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int logicalIndex) const override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
 };
 
 // The defaults of a new run as a table of one row: the fifteen inputs of the project's

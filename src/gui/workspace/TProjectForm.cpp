@@ -211,6 +211,7 @@ void TProjectForm::BuildControls() {
     defaults_ = new ProjectTableView(defaultsBox);
     defaults_->setObjectName(QStringLiteral("DefaultsTable"));
     defaults_->setAccessibleName(QStringLiteral("Dane domyslne nowego odcinka"));
+    defaults_->setHorizontalHeader(new TwoLineHeader(defaults_));
     defaults_->setModel(new ProjectDefaultsModel(*model_, pushEdit, defaults_));
     defaults_->setItemDelegate(new ProjectCellDelegate(defaults_));
     defaults_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -258,6 +259,7 @@ void TProjectForm::BuildControls() {
     table_ = view;
     table_->setObjectName(QStringLiteral("RunTable"));
     table_->setAccessibleName(QStringLiteral("Odcinki"));
+    table_->setHorizontalHeader(new TwoLineHeader(table_));
     table_->setModel(model_.get());
     auto* delegate = new ProjectCellDelegate(table_);
     table_->setItemDelegate(delegate);
@@ -301,6 +303,7 @@ void TProjectForm::BuildControls() {
     bill_->setColumnCount(int(BillHeadings().size()));
     bill_->setHorizontalHeaderLabels(BillHeadings());
     bill_->verticalHeader()->hide();
+    bill_->verticalHeader()->setDefaultSectionSize(bill_->fontMetrics().height() + 8);
     bill_->setTabKeyNavigation(false);
     billLayout->addWidget(bill_);
     summaryLayout->addWidget(billBox, 1);
@@ -346,8 +349,11 @@ void TProjectForm::ShowAll() {
          {static_cast<QTableView*>(table_), static_cast<QTableView*>(defaults_)}) {
         const int caseColumn =
             view == table_ ? ProjectModel::FirstInputColumn + SizingCase : int(SizingCase);
-        view->setColumnWidth(caseColumn, std::min(view->columnWidth(caseColumn), 260));
+        view->setColumnWidth(caseColumn, std::min(view->columnWidth(caseColumn), 240));
     }
+    // Rows as high as their text, as in a spreadsheet.
+    for (QTableView* view : {static_cast<QTableView*>(table_), static_cast<QTableView*>(defaults_)})
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
     const int rowHeight = defaults_->verticalHeader()->defaultSectionSize();
     defaults_->setFixedHeight(defaults_->horizontalHeader()->sizeHint().height() + rowHeight +
                               defaults_->horizontalScrollBar()->sizeHint().height() +
