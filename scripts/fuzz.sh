@@ -9,7 +9,8 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
 declare -A corpus=([ConfigurationFuzzer]=configuration [ToleranceTableFuzzer]=tolerance_table
-                   [NumberTextFuzzer]=number_text [BatchLineFuzzer]=batch_line)
+                   [NumberTextFuzzer]=number_text [BatchLineFuzzer]=batch_line
+                   [ProjectFileFuzzer]=project_file)
 pids=()
 for target in "${!corpus[@]}"; do
   scratch=build/fuzz/corpus/${corpus[$target]}

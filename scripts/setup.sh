@@ -19,7 +19,7 @@ test_packages=(
   poppler-utils locales
   libreoffice-calc-nogui python3-openpyxl
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool xclip
-  desktop-file-utils appstream dpkg-dev file valgrind time
+  desktop-file-utils appstream shared-mime-info dpkg-dev file valgrind time
 )
 case $purpose in
   run) packages=("${run_packages[@]}"); locales=() ;;

@@ -38,4 +38,21 @@ check_desktop_files() {
   appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
   grep -q "^Icon=$id$" "$share/applications/$id.desktop"
   test -s "$share/icons/hicolor/scalable/apps/$id.svg"
+  check_project_mime_type "$share"
+}
+
+# Project files are a MIME type of their own, by name and by content, and the desktop entry
+# opens them.
+check_project_mime_type() {
+  local share=$1 id=pl.kelvara.Kelvara type=application/x-kelvara-project
+  grep -q "^MimeType=$type;$" "$share/applications/$id.desktop"
+  grep -q '^Exec=kelvara %f$' "$share/applications/$id.desktop"
+  local mime
+  mime=$(mktemp -d)
+  mkdir -p "$mime/packages"
+  cp "$share/mime/packages/$id.xml" "$mime/packages/"
+  update-mime-database "$mime" >/dev/null 2>&1 || { echo "MIME XML not accepted"; rm -rf "$mime"; return 1; }
+  grep -q "^$type:\*\.kelvara$" "$mime/globs" || { echo "no *.kelvara glob"; rm -rf "$mime"; return 1; }
+  grep -q "^$type application/json$" "$mime/subclasses" || { echo "not a JSON subclass"; rm -rf "$mime"; return 1; }
+  rm -rf "$mime"
 }

@@ -155,6 +155,8 @@ RunResult SizeRun(const Session& configured, const RunInputs& inputs, bool byPos
             row.ChooseMaterial(material.index);
         } else if (i == SizingMaterial || i == SizingCase) {
             const int index = ListIndex(row.MaterialItemList(), field, byPosition);
+            if (index < 0 && !byPosition && field.trimmed().isEmpty())
+                return refuse(i, i == SizingMaterial ? messages::NoMaterial : messages::WrongData);
             if (index < 0 && !byPosition)
                 return refuse(
                     i, (i == SizingMaterial ? messages::UnknownMaterial : messages::UnknownPipeCase)

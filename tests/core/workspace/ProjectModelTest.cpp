@@ -168,6 +168,8 @@ TEST_F(Schedule, RefusedRunKeepsItsInputsAndPointsAtTheField) {
          messages::UnknownPipeCase.arg(QStringLiteral("Przewod w scianie"))},
         {"20\t60\t50\t22\t20\tM1\t9\tC1\t\t\t\t-1\t5000\t0.5\t0.7", SizingLength,
          messages::WrongData},
+        {"20\t60\t50\t22\t20\t\t9\tC1\t\t\t\t1\t5000\t0.5\t0.7", SizingMaterial,
+         messages::NoMaterial},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fields);
