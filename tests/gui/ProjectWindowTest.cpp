@@ -194,6 +194,18 @@ TEST_F(ProjectWindowTest, TypedCellsAreSizedAsTheyAreTypedAndEnterMovesDown) {
     EXPECT_EQ(Model().Run(0).inputs[SizingOuterDiameter],
               Model().Project().defaults[SizingOuterDiameter]);
     EXPECT_EQ(Cell(0, Mark), QStringLiteral("CO-01"));
+
+    // Esc takes the typing back, results included, and only that.
+    const QString size = Cell(1, Out + ResultSize);
+    GoTo(1, In + SizingInnerDiameter);
+    Type(QStringLiteral("12"));
+    EXPECT_EQ(Model().Run(1).inputs[SizingInnerDiameter], QStringLiteral("12"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Model().Run(1).inputs[SizingInnerDiameter],
+              Model().Project().defaults[SizingInnerDiameter]);
+    EXPECT_EQ(Cell(1, Out + ResultSize), size);
+    EXPECT_EQ(Cell(0, Mark), QStringLiteral("CO-01"));
+    EXPECT_TRUE(form->isVisible());
 }
 
 TEST_F(ProjectWindowTest, ListCellsAreChosenFromTheirList) {
@@ -571,6 +583,8 @@ TEST_F(ProjectWindowTest, PrintedReportHasEveryRunAndNumbersItsPages) {
     };
     form->findChild<QAction*>(QStringLiteral("Action_print"))->trigger();
     ASSERT_GE(pages, 2);
+    // A PDF that cannot be written is no success.
+    EXPECT_FALSE(ProjectPrint(Model(), session, DataDir, QDate(2026, 1, 1)).SavePdf(dir.path()));
     const QStringList text = test::PdfLayoutText(pdf).split(u'\f', Qt::SkipEmptyParts);
     ASSERT_EQ(text.size(), pages);
     for (int n = 0; n < pages; ++n) {

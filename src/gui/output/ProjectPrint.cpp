@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -37,8 +36,10 @@ ProjectPrint::ProjectPrint(const ProjectModel& model, const Session& session,
         logo_.load(QStringLiteral(":/logo.png"));
 }
 
-void ProjectPrint::Paint(QPagedPaintDevice& device) const {
+bool ProjectPrint::Paint(QPagedPaintDevice& device) const {
     QPainter painter(&device);
+    if (!painter.isActive())
+        return false;
     const qreal scale = device.logicalDpiX() / 96.0;
     for (std::size_t n = 0; n < pages_.size(); ++n) {
         const ReportPage& page = pages_[n];
@@ -58,6 +59,7 @@ void ProjectPrint::Paint(QPagedPaintDevice& device) const {
         Tf_Print::PaintItems(painter, device, page.items, bandTop, logo_, fontName_);
         Tf_Print::PaintItems(painter, device, page.cells, bandTop, logo_, fontName_, true);
     }
+    return painter.end();
 }
 
 void ProjectPrint::Preview() {
@@ -84,8 +86,7 @@ bool ProjectPrint::SavePdf(const QString& fileName) {
     QPdfWriter writer(fileName);
     writer.setResolution(PdfResolution);
     SetupLandscape(writer);
-    Paint(writer);
-    return QFileInfo(fileName).size() > 0;
+    return Paint(writer);
 }
 
 } // namespace kelvara

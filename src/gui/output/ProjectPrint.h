@@ -27,8 +27,8 @@ public:
     void Preview();
     // Writes the report as a PDF file; false when the file cannot be written.
     bool SavePdf(const QString& fileName);
-    // Paints the pages on a device, one page each.
-    void Paint(QPagedPaintDevice& device) const;
+    // Paints the pages on a device, one page each; false when the device cannot be painted.
+    bool Paint(QPagedPaintDevice& device) const;
 
 private:
     std::vector<ReportPage> pages_;

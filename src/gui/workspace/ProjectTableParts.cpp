@@ -91,6 +91,11 @@ bool ProjectCellDelegate::eventFilter(QObject* object, QEvent* event) {
             emit enterPressed();
             return true;
         }
+        if (key == Qt::Key_Escape) {
+            emit closeEditor(editor, RevertModelCache);
+            emit editCancelled(session_);
+            return true;
+        }
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

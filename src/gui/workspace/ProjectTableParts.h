@@ -23,6 +23,7 @@ public:
     void redo() override;
     void undo() override;
     int id() const override { return mergeKey_ != 0 ? 1 : -1; }
+    int MergeKey() const { return mergeKey_; }
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
@@ -51,6 +52,8 @@ public:
 
 signals:
     void enterPressed();
+    // Esc in an editor: what it typed is to be taken back.
+    void editCancelled(int session);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

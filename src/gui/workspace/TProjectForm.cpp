@@ -264,6 +264,8 @@ void TProjectForm::BuildControls() {
     auto* delegate = new ProjectCellDelegate(table_);
     table_->setItemDelegate(delegate);
     connect(delegate, &ProjectCellDelegate::enterPressed, view, &ProjectTableView::MoveDown);
+    for (auto* d : {delegate, qobject_cast<ProjectCellDelegate*>(defaults_->itemDelegate())})
+        connect(d, &ProjectCellDelegate::editCancelled, this, &TProjectForm::CancelTyping);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->setMinimumHeight(120);
     splitter->addWidget(table_);
@@ -484,6 +486,13 @@ bool TProjectForm::PasteRuns(const QString& text) {
 
 void TProjectForm::PasteFromClipboard() {
     PasteRuns(QGuiApplication::clipboard()->text());
+}
+
+// Esc in a cell takes back what its editor typed (already in the model, key by key).
+void TProjectForm::CancelTyping(int session) {
+    const auto* last = dynamic_cast<const ProjectEditCommand*>(undo_->command(undo_->index() - 1));
+    if (last && last->MergeKey() == session)
+        undo_->undo();
 }
 
 bool TProjectForm::MayDiscard() {

@@ -86,6 +86,7 @@ private:
     void ShowSummary();
     void ShowTitle();
     void LoadHeadingsFromModel();
+    void CancelTyping(int session);
     std::vector<int> SelectedRows() const;
     void SelectRows(int first, int count);
 
