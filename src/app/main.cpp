@@ -5,6 +5,7 @@
 #include "shell/Tfrm_Main.h"
 #include "shell/ToolkitTranslations.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <QTranslator>
 
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
         const QStringList arguments = kelvara::KelvaraApplication::arguments();
         for (qsizetype i = 1; i < arguments.size(); ++i)
             if (!arguments[i].startsWith(u'-')) {
-                mainWindow.StartProject = arguments[i];
+                mainWindow.StartProject = QFileInfo(arguments[i]).absoluteFilePath();
                 break;
             }
         mainWindow.show();
