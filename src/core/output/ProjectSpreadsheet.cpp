@@ -1,5 +1,6 @@
 #include "ProjectSpreadsheet.h"
 
+#include "ResultOutput.h"
 #include "shell/Messages.h"
 #include "workspace/ProjectModel.h"
 
@@ -149,6 +150,12 @@ bool WriteProjectSpreadsheet(const QString& path, const ProjectModel& model, QSt
         return fail(reason);
     }
     return true;
+}
+
+CopiedRows CopyProjectRows(const ProjectModel& model, const std::vector<int>& rows,
+                           const QLocale& locale) {
+    const QStringList lines = model.CopyLines(rows);
+    return {ProjectModel::PlainText(lines), ResultLogHtml(lines, locale)};
 }
 
 } // namespace kelvara

@@ -118,6 +118,12 @@ RunInputs DefaultRunInputs(const Session& configured) {
     return inputs;
 }
 
+ProjectData NewProject(const Session& configured) {
+    ProjectData project;
+    project.defaults = DefaultRunInputs(configured);
+    return project;
+}
+
 QStringList RunChoices(const Session& configured, int input) {
     if (input != SizingMaterial && input != SizingCase)
         return {};

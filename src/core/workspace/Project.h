@@ -16,6 +16,7 @@
 //   ProjectEdit          a reversible change (cells, insert, remove, move, project fields):
 //                        ProjectModel::Apply performs one and returns the edit that undoes it.
 //   ProjectTotals, BillEntry, UnsizedRun: what the model derives over its runs.
+//   output/ProjectSpreadsheet.h: the .xlsx and the two copied flavours of selected rows.
 
 #include "PipeSizingWindow.h"
 
@@ -87,6 +88,8 @@ RunResult SizeRun(const Session& configured, const RunInputs& inputs, bool byPos
 // The inputs the sizing window starts with for the session's remembered values: the defaults
 // of a new project.
 RunInputs DefaultRunInputs(const Session& configured);
+// A new project: no runs, the defaults above, the allowance of 10 %.
+ProjectData NewProject(const Session& configured);
 // The lists of the two list inputs, as the sizing window offers them.
 QStringList RunChoices(const Session& configured, int input);
 // The labels and units of the fifteen inputs, as the sizing window shows them.

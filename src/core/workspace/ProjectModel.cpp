@@ -37,7 +37,7 @@ ProjectModel::ProjectModel(const Session& configured, QObject* parent)
     : QAbstractTableModel(parent), configured_(configured),
       materials_(RunChoices(configured, SizingMaterial)),
       cases_(RunChoices(configured, SizingCase)) {
-    project_.defaults = DefaultRunInputs(configured);
+    project_ = NewProject(configured);
 }
 
 int ProjectModel::rowCount(const QModelIndex& parent) const {

@@ -1,7 +1,7 @@
 #include "workspace/ProjectModel.h"
 #include "RecordingPrompts.h"
 #include "TestCatalogue.h"
-#include "output/ResultOutput.h"
+#include "output/ProjectSpreadsheet.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
 #include "shell/Session.h"
@@ -356,9 +356,10 @@ TEST_F(SmallSchedule, CopiedRowsInBothFlavoursAndBackAsRuns) {
     EXPECT_TRUE(lines[2].endsWith(QStringLiteral("\t! ") + model->Result(4).message));
     const QString plain = ProjectModel::PlainText(lines);
     EXPECT_EQ(plain.count(QStringLiteral("\r\n")), 3);
-    const QString html = ResultLogHtml(lines, QLocale(QLocale::Polish));
-    EXPECT_TRUE(html.contains(QStringLiteral(">76,20<"))) << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral(">KV-25/22<")));
+    const CopiedRows copied = CopyProjectRows(*model, {0, 4}, QLocale(QLocale::Polish));
+    EXPECT_EQ(copied.text, plain);
+    EXPECT_TRUE(copied.html.contains(QStringLiteral(">76,20<"))) << copied.html.toStdString();
+    EXPECT_TRUE(copied.html.contains(QStringLiteral(">KV-25/22<")));
 
     const auto pasted = model->PasteEdit(6, plain);
     ASSERT_TRUE(std::holds_alternative<ProjectEdit>(pasted));
