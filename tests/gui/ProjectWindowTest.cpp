@@ -5,7 +5,7 @@
 #include "TestCatalogue.h"
 #include "output/ProjectPrint.h"
 #include "output/ProjectReport.h"
-#include "output/ResultOutput.h"
+#include "output/ProjectSpreadsheet.h"
 #include "shell/GuiPrompts.h"
 #include "shell/Messages.h"
 #include "shell/Session.h"
@@ -316,9 +316,9 @@ TEST_F(ProjectWindowTest, CopiedRowsCarryBothFlavours) {
                                       QItemSelectionModel::ClearAndSelect);
     Key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    const QStringList lines = Model().CopyLines({1, 2});
-    EXPECT_EQ(data->text(), ProjectModel::PlainText(lines));
-    EXPECT_EQ(data->html(), ResultLogHtml(lines));
+    const CopiedRows expected = CopyProjectRows(Model(), {1, 2});
+    EXPECT_EQ(data->text(), expected.text);
+    EXPECT_EQ(data->html(), expected.html);
     // A copied block pastes back as the same runs.
     SelectRows(2, 2);
     Paste(data->text());
@@ -528,7 +528,7 @@ TEST_F(ProjectWindowTest, NothingIsCutOffAt1024x768UnderEveryFont) {
         // The whole window, its frame included, on a screen of 1024 × 768.
         const QSize frame = form->frameGeometry().size() - form->size();
         form->resize(QSize(1024, 768) - frame);
-        form->ShowProject(ProjectData{{}, {}, {}, DefaultRunInputs(session), 10.0, {}});
+        form->ShowProject(NewProject(session));
         form->PasteRuns(
             QStringList{HotLine("A-01", "60.3", "54.5"), HotLine("B", "114.3", "70")}.join(u'\n'));
         QApplication::processEvents();

@@ -4,7 +4,6 @@
 #include "output/ProjectPrint.h"
 #include "output/ProjectReport.h"
 #include "output/ProjectSpreadsheet.h"
-#include "output/ResultOutput.h"
 #include "shell/Look.h"
 #include "shell/Messages.h"
 #include "shell/NumberText.h"
@@ -461,10 +460,10 @@ void TProjectForm::MoveRuns(int by) {
 }
 
 void TProjectForm::CopyRuns() {
-    const QStringList lines = model_->CopyLines(SelectedRows());
+    const CopiedRows copied = CopyProjectRows(*model_, SelectedRows());
     auto* data = new QMimeData;
-    data->setText(ProjectModel::PlainText(lines));
-    data->setHtml(ResultLogHtml(lines));
+    data->setText(copied.text);
+    data->setHtml(copied.html);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -512,9 +511,7 @@ bool TProjectForm::MayDiscard() {
 bool TProjectForm::NewProject() {
     if (!MayDiscard())
         return false;
-    ProjectData project;
-    project.defaults = DefaultRunInputs(session_);
-    ShowProject(std::move(project));
+    ShowProject(kelvara::NewProject(session_));
     return true;
 }
 
