@@ -13,8 +13,9 @@ not close a calculation window; last it opens "Dobor izolacji" from the main men
 fills it by keyboard and compares the governing thickness and size with the batch tool's; then
 it opens "Zestawienie izolacji", adds and types a run, pastes three lines from the clipboard,
 undoes the paste, saves the project, closes the window, opens the file again and compares a
-run's size in the table with the batch tool's for the file. Every process it starts ends with
-it.
+run's size in the table with the batch tool's for the file; last it starts the program again
+with that file on its command line and finds the run in the project window. Every process it
+starts ends with it.
 
 Exit status: 0 all checks passed, 1 a check failed, 77 skipped (a needed package is missing).
 """
@@ -246,6 +247,20 @@ def inner(bin_dir):
             output = log.read().decode(errors="replace").strip()
             if output:
                 print("--- output of kelvara ---\n" + output)
+    if session.project_file:
+        # The saved project named on the command line opens in the project window.
+        proc = subprocess.Popen([program, session.project_file], env=env, cwd=bin_dir,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
+        second = Session(drv, proc, bin_dir, env["DISPLAY"])
+        second.failures, second.count = session.failures, session.count
+        try:
+            second.check('"kelvara FILE.kelvara" opens the project',
+                         second.opens_from_command_line, session.project_file)
+        finally:
+            end_process(proc)
+            session.count = second.count
+            shutil.rmtree(os.path.dirname(session.project_file), ignore_errors=True)
     print(f"{len(session.failures)} of {session.count} checks failed" if session.failures
           else f"all {session.count} checks passed")
     return 1 if session.failures else 0
@@ -261,6 +276,7 @@ class Session:
         self.count = 0
         self.app = None
         self.main = None
+        self.project_file = None  # the project saved by project_round_trip
 
     # -- bookkeeping ---------------------------------------------------------------------------
 
@@ -774,6 +790,7 @@ class Session:
 
         folder = tempfile.mkdtemp(prefix="kelvara-e2e-project-")
         path = os.path.join(folder, "e2e.kelvara")
+        self.project_file = path  # removed once the command-line check has used it
         try:
             self.keyboard.key("ctrl+s")
             self.file_dialog("Zapisz projekt", path)
@@ -804,13 +821,27 @@ class Session:
             if not size:
                 raise drv.Failure("the typed run has no size")
         finally:
-            shutil.rmtree(folder, ignore_errors=True)
             if [w for w in self.windows() if w.name.startswith(PROJECT_CAPTION)]:
                 drv.press(drv.find(self.project_window(), "push button", "zamknij"),
                           'the project\'s "zamknij"')
                 drv.wait_for(lambda: not [w for w in self.windows()
                                           if w.name.startswith(PROJECT_CAPTION)],
                              '"zamknij" does not close the project window')
+
+    def opens_from_command_line(self, path):
+        drv = self.drv
+        self.app = drv.wait_for(self.find_application, "the program does not appear on the "
+                                "accessibility bus", timeout=20)
+        # After the splash (3 s) the project window opens over the main window.
+        window = drv.wait_for(
+            lambda: next((w for w in self.windows() if w.name.startswith(PROJECT_CAPTION)
+                          and os.path.basename(path) in w.name), None),
+            f'no window "{PROJECT_CAPTION}" with {os.path.basename(path)} appears', timeout=20)
+        table = self.run_table(window)
+        self.wait_rows(table, 1, "the project named on the command line")
+        mark = table.queryTable().getAccessibleAt(0, 0).name
+        if mark != PROJECT_TYPED[0]:
+            raise drv.Failure(f"the opened run's mark reads {mark!r}, not {PROJECT_TYPED[0]!r}")
 
     def close_program(self, window):
         drv = self.drv
