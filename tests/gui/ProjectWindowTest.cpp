@@ -206,6 +206,20 @@ TEST_F(ProjectWindowTest, TypedCellsAreSizedAsTheyAreTypedAndEnterMovesDown) {
     EXPECT_EQ(Cell(1, Out + ResultSize), size);
     EXPECT_EQ(Cell(0, Mark), QStringLiteral("CO-01"));
     EXPECT_TRUE(form->isVisible());
+
+    // Delete empties the selected cells in one step; the results are not touched by it.
+    Table()->selectionModel()->select(
+        QItemSelection(Model().index(0, Mark), Model().index(1, Out + ResultSize)),
+        QItemSelectionModel::ClearAndSelect);
+    const int steps = form->UndoStack().index();
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Cell(0, Mark), QString());
+    EXPECT_EQ(Model().Run(1).inputs[SizingAmbient], QString());
+    EXPECT_FALSE(Model().Result(0).sized);
+    EXPECT_EQ(form->UndoStack().index(), steps + 1);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cell(0, Mark), QStringLiteral("CO-01"));
+    EXPECT_EQ(Cell(1, Out + ResultSize), size);
 }
 
 TEST_F(ProjectWindowTest, ListCellsAreChosenFromTheirList) {

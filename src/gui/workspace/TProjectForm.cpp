@@ -159,6 +159,9 @@ void TProjectForm::BuildControls() {
     action(editMenu, "Action_paste", QStringLiteral("Wklej"), QKeySequence::Paste,
            [this] { PasteFromClipboard(); });
     editMenu->addSeparator();
+    QAction* clear = action(editMenu, "Action_clear", QStringLiteral("Wyczysc komorki"),
+                            QKeySequence::Delete, [this] { ClearCells(); });
+    editMenu->addSeparator();
     action(editMenu, "Action_add", QStringLiteral("Dodaj odcinek"), QKeySequence(),
            [this] { AddRun(); });
     action(editMenu, "Action_duplicate", QStringLiteral("Duplikuj"), QKeySequence(),
@@ -267,6 +270,9 @@ void TProjectForm::BuildControls() {
         connect(d, &ProjectCellDelegate::editCancelled, this, &TProjectForm::CancelTyping);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->setMinimumHeight(120);
+    // Delete clears the selected cells of the table, not the text of an edit elsewhere.
+    clear->setShortcutContext(Qt::WidgetShortcut);
+    table_->addAction(clear);
     splitter->addWidget(table_);
 
     auto* summary = new QWidget(splitter);
@@ -457,6 +463,16 @@ void TProjectForm::MoveRuns(int by) {
         return;
     undo_->push(new ProjectEditCommand(*model_, edit, QStringLiteral("Przesun")));
     SelectRows(first + by, count);
+}
+
+void TProjectForm::ClearCells() {
+    ProjectEdit edit;
+    edit.kind = ProjectEdit::Kind::Cells;
+    for (const QModelIndex& index : table_->selectionModel()->selectedIndexes())
+        if (index.column() < ProjectModel::FirstResultColumn)
+            edit.cells.push_back({index.row(), index.column(), QString()});
+    if (!edit.cells.empty())
+        undo_->push(new ProjectEditCommand(*model_, edit, QStringLiteral("Wyczysc")));
 }
 
 void TProjectForm::CopyRuns() {

@@ -66,6 +66,8 @@ public:
     void DeleteRuns();
     void MoveRuns(int by);
     void CopyRuns();
+    // Empties the selected input cells (Delete), as one step.
+    void ClearCells();
     bool PasteRuns(const QString& text);
     void PasteFromClipboard();
 
