@@ -163,8 +163,12 @@ QSize TwoLineHeader::sectionSizeFromContents(int logicalIndex) const {
     // Measured in bold, as the current column's heading is shown.
     QFont bold = font();
     bold.setBold(true);
-    const QSize text = QFontMetrics(bold).size(0, option.text);
-    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, text, this);
+    option.fontMetrics = QFontMetrics(bold);
+    QSize size = style()->sizeFromContents(QStyle::CT_HeaderSection, &option,
+                                           option.fontMetrics.size(0, option.text), this);
+    // A little more than the lines' spacing: some fonts draw below their descent.
+    size.rheight() += option.fontMetrics.descent() + 2;
+    return size;
 }
 
 ProjectDefaultsModel::ProjectDefaultsModel(ProjectModel& project,
