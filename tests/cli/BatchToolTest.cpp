@@ -256,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         // surface needs 29.74 mm; 20 W/m needs 22.58 mm.
         SizingCase{"hot_by_position",
                    "20\t70\t50\t60.3\t54.5\t4\t9\t3\t25\t20\t\t10\t5000\t0.5\t0.7",
-                   "-/-|-/-|68.5|patrz Pomoc|29.7|KV-32/60.3|22.6|KV-25/60.3|"
+                   "-/-|-/-|68.5|patrz Pomoc|29.8|KV-32/60.3|22.6|KV-25/60.3|"
                    "minimum wg warunkow technicznych|68.5|patrz Pomoc"},
         // Chilled water inside, half of row 2 (15 mm) at rubber λ40 0.037: 16.23 mm; 2 K over
         // the dew point of 25 °C / 85 % needs 53.02 mm; no limits.

@@ -10,12 +10,14 @@ window, types a case, calculates, and compares the result fields with the batch 
 the same case; then it checks that the main window opens centred, that no value or label is cut
 off, that the h calculator keeps a typed emissivity when the air is switched, and that Esc does
 not close a calculation window; last it opens "Dobor izolacji" from the main menu with the mouse,
-fills it by keyboard and compares the governing thickness and size with the batch tool's; then
-it opens "Zestawienie izolacji", adds and types a run, pastes three lines from the clipboard,
-undoes the paste, saves the project, closes the window, opens the file again and compares a
-run's size in the table with the batch tool's for the file; last it starts the program again
-with that file on its command line and finds the run in the project window. Every process it
-starts ends with it.
+fills it by keyboard and compares the governing thickness and size with the batch tool's. It
+also checks the h calculator's h of a pipe condensation at the starting values, that "Anuluj"
+there keeps a typed h, and that a pasted text goes into a field only as the number it means.
+Then it opens "Zestawienie izolacji", adds and types a run, pastes three lines from the
+clipboard, undoes the paste, saves the project, closes the window, opens the file again and
+compares a run's size in the table with the batch tool's for the file; last it starts the program
+again with that file on its command line and finds the run in the project window. Every process
+it starts ends with it.
 
 Exit status: 0 all checks passed, 1 a check failed, 77 skipped (a needed package is missing).
 """
@@ -198,6 +200,10 @@ RESULT_LABELS = ["sredni wspólczynnik przewodzenia ciepla lambda",
 # Cases in the order of the window's rows (the batch tool's column order).
 INSULATED_CASE = ["20", "70", "33.7", "30", "10", "Welna mineralna (otuliny)", "9", "0.45"]
 BARE_10_KM_CASE = ["20", "118", "100", "0", "10000", "Szklo piankowe", "9", "0.5"]
+
+CONDENSATION_CAPTION = "Zabezpieczanie przed kondensacja na rurach"
+# At the starting values the h calculator gives 9.960 for this material, and "Oblicz" 7.097 mm.
+CONDENSATION_MATERIAL = "Kauczuk syntetyczny KV-Flex"
 
 SIZING_CAPTION = "Dobor izolacji"
 SIZING_LISTS = (MATERIAL_LABEL, "Rodzaj przewodu")
@@ -421,7 +427,14 @@ class Session:
                           self.open_pipe_heat_loss):
             return
         window = self.window(HEAT_LOSS_CAPTION)
+        # While no material is remembered (a list showing a choice is read by it).
         self.check("every edit, list and button carries its row's name", self.row_names, window)
+        self.close_window(window, HEAT_LOSS_CAPTION)
+        # While every value is the starting one (closing kept the values shown at opening).
+        self.check("condensation at the starting values: h 9.960 and 7.097 mm",
+                   self.condensation_from_calculator)
+        self.open_pipe_heat_loss()
+        window = self.window(HEAT_LOSS_CAPTION)
         self.check("heat loss typed by keyboard matches the batch tool", self.matches_batch_tool,
                    window, INSULATED_CASE)
         if self.check('"oblicz h" opens the h calculator', self.open_calculator, window):
@@ -436,6 +449,10 @@ class Session:
             self.check('Esc in the h calculator is "Anuluj"', self.calculator_escape_cancels,
                        window)
             self.close_calculator()
+            self.check('"Anuluj" in the h calculator keeps a typed h', self.cancel_keeps_typed_h,
+                       window)
+        self.check("a pasted text goes into a field only as the number it means",
+                   self.paste_only_numbers, window)
         self.check("a 10 km bare pipe: no value or label is cut off", self.nothing_cut_off,
                    window, BARE_10_KM_CASE)
         self.check("Esc does not close the calculation window", self.escape_keeps_window, window)
@@ -662,6 +679,70 @@ class Session:
                 drv.press(cancel, 'the button "Anuluj"')
             drv.wait_for(lambda: self.calculator() is None,
                          '"Anuluj" does not close the h calculator')
+
+    def condensation_from_calculator(self):
+        drv = self.drv
+        pipes = self.panel(self.main, "Rurociagi")
+        drv.press(drv.find(pipes, "push button", "Przed kondensacja"),
+                  'the button "Przed kondensacja"')
+        window = self.window(CONDENSATION_CAPTION)
+        try:
+            inputs = self.panel(window, "Dane")
+            self.choose(inputs, MATERIAL_LABEL, CONDENSATION_MATERIAL)
+            self.open_calculator(window)
+            drv.press(drv.find(self.calculator(), "push button", "kontynuuj"),
+                      'the button "kontynuuj"')
+            drv.wait_for(lambda: self.calculator() is None, '"kontynuuj" does not close')
+            h = drv.text_of(self.control(inputs, "text", H_LABEL))
+            drv.press(drv.find(window, "push button", "Oblicz"), 'the button "Oblicz"')
+            results = self.panel(window, "Wyniki")
+            thickness = self.control(results, "text", "minimalna grubosc izolacji")
+            shown = drv.wait_for(lambda: drv.text_of(thickness), '"Oblicz" shows no thickness')
+            if [h, shown] != ["9.960", "7.097"]:
+                raise drv.Failure(f"h reads {h!r} and the thickness {shown!r}, not 9.960 and "
+                                  f"7.097")
+        finally:
+            self.close_window(window, CONDENSATION_CAPTION)
+
+    def cancel_keeps_typed_h(self, window):
+        drv = self.drv
+        h_field = self.control(self.panel(window, "Dane"), "text", H_LABEL)
+        drv.replace_text(self.keyboard, h_field, "8", "the h field")
+        self.open_calculator(window)
+        self.close_calculator()
+        if drv.text_of(h_field) != "8":
+            raise drv.Failure(f'after typing 8 and "Anuluj" in the h calculator h reads '
+                              f"{drv.text_of(h_field)!r}")
+
+    def paste_only_numbers(self, window):
+        """Shift+Insert of "1e3" changes nothing; "1 234,5" goes in as 1234.5."""
+        drv = self.drv
+        edit = self.control(self.panel(window, "Dane"), "text", "Dlugosc rury")
+        drv.replace_text(self.keyboard, edit, "10", 'the field "Dlugosc rury"')
+
+        def paste(text):
+            subprocess.run(["xclip", "-selection", "clipboard"], input=text, text=True,
+                           check=True, timeout=10)
+            drv.wait_for(lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                                capture_output=True, text=True,
+                                                timeout=10).stdout == text,
+                         f'the clipboard does not take "{text}"')
+            self.keyboard.key("shift+Insert")
+
+        drv.focus(edit, 'the field "Dlugosc rury"')
+        self.keyboard.key("End")
+        paste("1e3")
+        # A key typed after the paste arrives after it: once it shows, the paste was handled.
+        self.keyboard.type("7")
+        drv.wait_for(lambda: drv.text_of(edit).endswith("7"), 'the key after the paste is lost')
+        if drv.text_of(edit) != "107":
+            raise drv.Failure(f'"10", Shift+Insert of "1e3" and "7" read {drv.text_of(edit)!r}')
+        self.keyboard.key("ctrl+a")
+        paste("1 234,5")
+        drv.wait_for(lambda: drv.text_of(edit) != "107", 'Shift+Insert of "1 234,5" does nothing')
+        if drv.text_of(edit) != "1234.5":
+            raise drv.Failure(f'Shift+Insert of "1 234,5" enters {drv.text_of(edit)!r}')
+        drv.replace_text(self.keyboard, edit, "10", 'the field "Dlugosc rury"')
 
     def escape_keeps_window(self, window):
         drv = self.drv

@@ -46,6 +46,7 @@ bool IsProgramText(const QString& text) {
         for (const QString& p :
              {quoted(WrongData), quoted(NoMaterial), quoted(MaterialTooHot),
               quoted(MaterialTooCold), quoted(NoFlowUnit), quoted(NoSheetDimension),
+              quoted(CoefficientOutOfRange),
               quoted(SurfaceTemperature) + QStringLiteral("-?\\d+\\.\\d°C"), quoted(Copied),
               quoted(CalculationError) + runtime, quoted(NoCoefficient) + runtime,
               quoted(MediumError) + runtime,

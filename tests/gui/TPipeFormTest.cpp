@@ -109,8 +109,8 @@ TEST_F(CalculationWindowUi, ClosingKeepsTheTypedValues) {
     TypeInto(Input(6), "8");
     form->close();
     EXPECT_EQ(session.Remembered.AmbientTemp, 31.0f);
-    EXPECT_EQ(session.Remembered.PipeLength, 1.0f); // the empty length stops the keeping
-    EXPECT_EQ(session.Remembered.SurfaceCoeff, 9.0f);
+    EXPECT_EQ(session.Remembered.PipeLength, 1.0f); // the empty length keeps the value before
+    EXPECT_EQ(session.Remembered.SurfaceCoeff, 8.0f);
     Open(1);
     EXPECT_EQ(Input(0)->text(), QStringLiteral("31.00"));
 }
@@ -407,19 +407,26 @@ TEST_F(CalculationWindowUi, ReturningFromTheCalculatorsHelpStartsItOver) {
     EXPECT_EQ(Input(6)->text(), QStringLiteral("9.000"));
 }
 
-TEST_F(CalculationWindowUi, PastedAndCommittedTextPassesTheKeyFilter) {
+// A pasted or committed text goes in only as the number it means; otherwise the field stays.
+TEST_F(CalculationWindowUi, PastedAndCommittedTextGoesInOnlyAsANumber) {
     Open(2);
-    QLineEdit* ambient = Input(0);
-    ambient->setFocus();
-    ambient->selectAll();
-    QApplication::clipboard()->setText(QStringLiteral("3a,5 C"));
-    QTest::keyClick(ambient, Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(ambient->text(), QStringLiteral("3.5"));
-    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.5"));
+    QLineEdit* length = Input(4); // "Dlugosc rury", 1.000
+    length->setFocus();
+    const QString before = length->text();
+    for (const char* text : {"1e3", "1,5e3 abc"}) {
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        QTest::keyClick(length, Qt::Key_Insert, Qt::ShiftModifier);
+        EXPECT_EQ(length->text(), before) << text;
+    }
+    length->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("1 234,5"));
+    QTest::keyClick(length, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(form->Model().Input(4).ParaLineEditText(), QStringLiteral("1234.5"));
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("x1"));
-    QApplication::sendEvent(ambient, &commit);
-    EXPECT_EQ(form->Model().Input(0).ParaLineEditText(), QStringLiteral("3.51"));
+    QApplication::sendEvent(length, &commit);
+    EXPECT_EQ(form->Model().Input(4).ParaLineEditText(), QStringLiteral("1234.5"));
+    QApplication::clipboard()->setText(QStringLiteral("3a,5 C"));
     // The medium row's density edit takes any text.
     form->close();
     Open(3);

@@ -107,7 +107,7 @@ TEST_F(SizingFormUi, CalculatedByKeyboard) {
     EXPECT_EQ(ShownLines(),
               (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
                            "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
-                           "max temperatura powierzchni|29.7|mm|KV-32/60.3",
+                           "max temperatura powierzchni|29.8|mm|KV-32/60.3",
                            "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
                            "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
                            "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",

@@ -266,25 +266,36 @@ TEST_F(WindowFaults, AChangedHLeavesNoReportOfTheOldResults) {
     EXPECT_TRUE(form->Model().ResultsStale());
     EXPECT_TRUE(Button("Button3")->isEnabled());
     bool printOffered = true, copyChosen = false;
+    QString reason; // the window's visible texts but the choices' and fields' own
+    const auto visibleReason = [&](QWidget* modal) {
+        reason.clear();
+        for (const QLabel* label : modal->findChildren<QLabel*>())
+            if (label->isVisible() && label->text().contains(QStringLiteral("Oblicz")))
+                reason = label->text();
+    };
     test::AnswerNextModal([&](QWidget* modal) {
         auto* print = modal->findChild<QRadioButton*>(QStringLiteral("RB1"));
         auto* copy = modal->findChild<QRadioButton*>(QStringLiteral("RB2"));
         printOffered = print->isEnabled();
         copyChosen = copy->isChecked();
+        visibleReason(modal);
         modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
     });
     QTest::mouseClick(Button("Button3"), Qt::LeftButton);
     EXPECT_FALSE(printOffered);
     EXPECT_TRUE(copyChosen);
+    EXPECT_EQ(reason, QStringLiteral("wyniki nieaktualne — nacisnij Oblicz"));
 
-    // Once calculated again, printing is the first choice again.
+    // Once calculated again, printing is the first choice again, with nothing to explain.
     Calculate();
     test::AnswerNextModal([&](QWidget* modal) {
         printOffered = modal->findChild<QRadioButton*>(QStringLiteral("RB1"))->isChecked();
+        visibleReason(modal);
         modal->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
     });
     QTest::mouseClick(Button("Button3"), Qt::LeftButton);
     EXPECT_TRUE(printOffered);
+    EXPECT_TRUE(reason.isEmpty());
 }
 
 // A window destroyed while open (no close first) must not touch its released rows.

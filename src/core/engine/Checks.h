@@ -58,6 +58,10 @@ std::optional<Refusal> CheckMaterialTemperatures(const Session& session, int mat
                                                  float ambient, float medium,
                                                  std::vector<Warning>& warnings);
 
+// The surface coefficients the calculations accept, W/m²K.
+constexpr long double MinSurfaceCoeff = 1;
+constexpr long double MaxSurfaceCoeff = 50;
+
 // Inclusive range test of a stored value against decimal bounds.
 bool InRange(float value, long double low, long double high);
 

@@ -5,6 +5,7 @@
 #include "RegulationThickness.h"
 #include "SurfaceTemperatureCalc.h"
 #include "ThicknessSearch.h"
+#include "Units.h"
 #include "shell/FloatingPoint.h"
 #include "shell/Session.h"
 
@@ -75,11 +76,23 @@ CriterionResult Found(float thickness) {
     return {CriterionOutcome::Thickness, thickness, Store(thickness * 1000.0L)};
 }
 
+// The thickness of a limit is shown to 0.1 mm, and the calculations fed the shown text must
+// find the limit met: the least thickness is rounded up to that step, and the step's thickness
+// is the one a window reads from the text.
 CriterionResult Least(const std::function<bool(float)>& satisfies) {
     const std::optional<float> s = LeastThickness(satisfies);
     if (!s)
         return {CriterionOutcome::Unreachable, 0, 0};
-    return Found(*s);
+    constexpr long long SearchStepsPerShownStep = 10; // 0.01 mm to 0.1 mm
+    long long shown = (std::llround(*s / ThicknessSearchStep) + SearchStepsPerShownStep - 1) /
+                      SearchStepsPerShownStep;
+    const auto metres = [](long long tenths) {
+        return ToStored(tenths / 10.0L, MetresPerMillimetre);
+    };
+    // The text read back is a float of its own; a step more where it falls short.
+    for (int tries = 0; tries < 3 && !satisfies(metres(shown)); ++tries)
+        ++shown;
+    return {CriterionOutcome::Thickness, metres(shown), Store(shown / 10.0L)};
 }
 
 // As the pipe condensation computes it, with the target raised by the margin.

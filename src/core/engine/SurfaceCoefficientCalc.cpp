@@ -45,7 +45,10 @@ std::optional<CoefficientResult> ComputeSurfaceCoefficient(const Session& sessio
     const int mode = ModeOf(in);
     const float ta = in.ambientTemp, tm = in.mediumTemp, diameter = in.pipeDiameter;
     const int material = in.materialIndex;
-    float thickness = in.thickness, dimension = in.dimension;
+    // The dimension h is computed for stays that of the starting thickness, also while the
+    // condensation rounds change the thickness of the layer.
+    const float dimension = in.dimension;
+    float thickness = in.thickness;
     try {
         float surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
         float h = 0;
@@ -77,8 +80,6 @@ std::optional<CoefficientResult> ComputeSurfaceCoefficient(const Session& sessio
                         sheet ? RequiredThickness(session, tm, ta, 0, h, dew, material, FlatLayer)
                               : RequiredThickness(session, tm, ta, diameter, h, dew, material,
                                                   PipeLayer);
-                    if (!sheet)
-                        dimension = Store(diameter + 2.0L * thickness);
                     surface = Store(tm + 0.9L * (static_cast<long double>(ta) - tm));
                     iterate();
                 }

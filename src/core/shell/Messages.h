@@ -24,6 +24,9 @@ inline const QString NoSheetDimension =
 inline const QString NoCladding =
     QStringLiteral("prosze wybrac typ materialu z pokryciem! Error: ");
 inline const QString ZeroEmissivity = QStringLiteral("wartosc e = zero!");
+inline const QString CoefficientOutOfRange =
+    QStringLiteral("Obliczony wspolczynnik h lezy poza zakresem 1 - 50 W/(m2K) przyjmowanym "
+                   "przez obliczenia");
 inline const QString SurfaceTemperature = QStringLiteral("Temperatura powierzchni: ");
 inline const QString ToleranceNotReadable =
     QStringLiteral("Nie mozna ocenic tabeli tolerancji! Error: ");
@@ -31,6 +34,7 @@ inline const QString ToleranceError = QStringLiteral("blad tablicy tolerancji! E
 inline const QString IniFileError = QStringLiteral("blad wczytywania Inifile! Error: ");
 inline const QString PipesTableNotOpen = QStringLiteral("Pipes Tolerance table not open!");
 inline const QString SheetsTableNotOpen = QStringLiteral("Sheets Tolerance table not open!");
+inline const QString StaleResults = QStringLiteral("wyniki nieaktualne — nacisnij Oblicz");
 inline const QString Copied = QStringLiteral("Ok");
 inline const QString NoHelp = QStringLiteral("no help available!");
 inline const QString ConfirmClose = QStringLiteral("Are you sure to close the program?");

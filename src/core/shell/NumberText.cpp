@@ -292,6 +292,46 @@ QChar NumericKeyFilter(QChar key) {
     return QChar(0);
 }
 
+std::optional<QString> PastedNumberText(const QString& text) {
+    const QString trimmed = text.trimmed();
+    QString out;
+    out.reserve(trimmed.size());
+    bool decimalMark = false;
+    qsizetype groupDigits = 0; // digits since the start or the last blank
+    bool grouped = false;      // a blank has separated thousands
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (c.isSpace()) {
+            // A thousands separator: between digits of the whole part, after a first group of
+            // one to three digits, before groups of exactly three.
+            const bool afterGroup =
+                grouped ? groupDigits == 3 : groupDigits >= 1 && groupDigits <= 3;
+            const QChar next = i + 1 < trimmed.size() ? trimmed.at(i + 1) : QChar();
+            if (decimalMark || !afterGroup || !(next >= u'0' && next <= u'9'))
+                return std::nullopt;
+            grouped = true;
+            groupDigits = 0;
+            continue;
+        }
+        if (c >= u'0' && c <= u'9') {
+            ++groupDigits;
+            out.append(c);
+        } else if (c == u'.' || c == u',') {
+            if (decimalMark || (grouped && groupDigits != 3))
+                return std::nullopt;
+            decimalMark = true;
+            out.append(QChar(u'.'));
+        } else if (c == u'-' && i == 0) {
+            out.append(c);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && !decimalMark && groupDigits != 3)
+        return std::nullopt;
+    return out;
+}
+
 QString ExpandLineBreaks(const QString& text) {
     QString result = text;
     result.replace(QStringLiteral("<CR>"), QStringLiteral("\r"));

@@ -29,6 +29,12 @@ QString FormatFloat(const QString& pattern, long double value);
 // everything else becomes 0 (the key press is dropped).
 QChar NumericKeyFilter(QChar key);
 
+// What a numeric edit takes from a pasted, dropped or input-method text: the text with ","
+// read as "." and blanks between groups of thousands left out ("1 234,5" gives "1234.5"), or
+// nothing when the filter would change the number it means ("1e3", "12 a", "1.2.3"): digits,
+// at most one decimal mark and a leading minus, blanks around it allowed.
+std::optional<QString> PastedNumberText(const QString& text);
+
 // Replaces every "<CR>" by a carriage return.
 QString ExpandLineBreaks(const QString& text);
 

@@ -2,6 +2,7 @@
 
 #include "Calculations.h"
 #include "CoefficientCalculator.h"
+#include "engine/Checks.h"
 #include "shell/AppError.h"
 #include "shell/FloatingPoint.h"
 #include "shell/Messages.h"
@@ -142,12 +143,13 @@ void CalculationWindow::TntFormClose() {
         const TParaLine& row = Input(kept.row);
         if (kept.what == What::Number) {
             long double value = 0;
-            // A text that is no number (or no storable one) ends the keeping silently.
+            // A text that is no number (or no storable one) keeps the value remembered before;
+            // the other inputs are kept all the same.
             if (!TryTextToFloat(row.ParaLineEditText(), value))
-                break;
+                continue;
             const long double scaled = value * kept.scale;
             if (!(std::fabs(scaled) <= FLT_MAX))
-                break;
+                continue;
             remembered.*(kept.value) = static_cast<float>(scaled);
         } else if (kept.what == What::MaterialSelection) {
             remembered.LastMaterialIndex = row.MaterialIndex();
@@ -179,23 +181,14 @@ bool CalculationWindow::ResultsStale() const {
 }
 
 void CalculationWindow::EditChanged(TParaLine& row) {
-    switch (row.Kind()) {
-    case RowKind::rkEdit:
-        MarkResultsStale();
-        break;
-    case RowKind::rkCoefficient:
-        // A typed h replaces the calculator's, and like any other input it leaves the
-        // results behind.
+    if (row.Kind() == RowKind::rkResult || row.Kind() == RowKind::rkResultChoice)
+        return; // written by the calculation
+    // A typed h replaces the calculator's.
+    if (row.Kind() == RowKind::rkCoefficient)
         session_.CoeffFromCalculator = false;
-        MarkResultsStale();
-        break;
-    case RowKind::rkMedium:
-        if (row.MediumChosenOnce())
-            MarkResultsStale();
-        break;
-    default:
-        break;
-    }
+    // Every edited input, the flow and the medium's density included, leaves the results
+    // behind.
+    MarkResultsStale();
 }
 
 void CalculationWindow::MaterialChosen(TParaLine& row) {
@@ -239,16 +232,22 @@ void CalculationWindow::MediumChanged(TParaLine& row) {
 }
 
 void CalculationWindow::AlternativeChosen(TParaLine& row) {
+    bool current = true;
     try {
         const CalculationTypeSpec& info = TypeInfo();
         if (info.choiceTargetRow >= 0) {
             Input(info.choiceTargetRow).SetParaLineEditText(row.AlternativeText());
             if (const Calculation calculation = CalculationFor(calculationType_))
-                calculation(*this);
+                current = calculation(*this);
         }
     } catch (const AppError&) {
+        current = false;
     }
-    MarkResultsCurrent();
+    // A refused or failed recalculation left the results of the thickness before.
+    if (current)
+        MarkResultsCurrent();
+    else
+        MarkResultsStale();
 }
 
 void CalculationWindow::HButtonClicked(TParaLine&) {
@@ -276,15 +275,26 @@ void CalculationWindow::HButtonClicked(TParaLine&) {
             }
         }
     }
+    const bool flagBefore = session_.CoeffFromCalculator;
+    const int claddingBefore = session_.CalculatorCladdingIndex;
     prompts_.ShowCoefficientCalculator(calculator);
+    if (!calculator.Computed()) {
+        // Cancelled, or closed without a new h: the h row, and what it came from, stay.
+        session_.CoeffFromCalculator = flagBefore;
+        session_.CalculatorCladdingIndex = claddingBefore;
+        return;
+    }
     const bool claddingChosen = session_.CoeffFromCalculator && calculator.Settings.outdoor;
     session_.CalculatorCladdingIndex = claddingChosen ? calculator.Settings.claddingIndex : -1;
+    const float h = session_.Remembered.SurfaceCoeff;
     try {
-        Input(info.hRow).SetParaLineEditText(
-            FormatFloat(QStringLiteral("#0.000"), session_.Remembered.SurfaceCoeff));
+        Input(info.hRow).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), h));
     } catch (const AppError& error) {
         prompts_.ShowMessage(MessageKind::Error, messages::NoCoefficient + error.Message());
     }
+    // The calculations refuse an h outside their range; say so while the user still sees why.
+    if (!InRange(h, MinSurfaceCoeff, MaxSurfaceCoeff))
+        prompts_.ShowMessage(MessageKind::Warning, messages::CoefficientOutOfRange);
     if (claddingChosen)
         session_.CoeffFromCalculator = true;
     MarkResultsStale();

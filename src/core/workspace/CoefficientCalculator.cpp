@@ -229,6 +229,7 @@ CoefficientCalculator::Outcome CoefficientCalculator::Compute(CoefficientPlace c
     // From here on a failure ends the computation without a message.
     if (const auto result = ComputeSurfaceCoefficient(session, in)) {
         session.Remembered.SurfaceCoeff = result->h;
+        computed_ = true;
         if (session.Catalogue.ShowSurfaceTemp)
             prompts.ShowMessage(MessageKind::Plain,
                                 messages::SurfaceTemperature +

@@ -62,6 +62,9 @@ public:
     // The field a refusal of Button1Click was about, so that the window can point at it.
     enum class Field { None, Emissivity, Wind, Cladding, SheetDimension };
     Field RefusedField() const { return refused_; }
+    // True once a computation has put a new h into SurfaceCoeff; a calculator cancelled or
+    // closed by a refusal or a failure has none.
+    bool Computed() const { return computed_; }
     void Button2Click();
     static QString HelpText();
     bool IsSheet() const;
@@ -76,6 +79,7 @@ private:
 
     CalculationCase& window_;
     Field refused_ = Field::None;
+    bool computed_ = false;
 };
 
 // h of the bare outer surface for the data in the open window, computed by the hidden

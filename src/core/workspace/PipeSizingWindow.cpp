@@ -187,7 +187,8 @@ void PipeSizingWindow::BuildRows() {
 void PipeSizingWindow::TntFormClose() {
     RememberedValues& r = session_.Remembered;
     SizingValues& s = session_.Sizing;
-    // Kept in row order; a text that is no number ends the keeping, as in the other windows.
+    // A text that is no number keeps the value remembered before; the others are kept all the
+    // same, as in the other windows.
     const auto number = [&](int row, long double scale, float& into) {
         long double value = 0;
         if (!TryTextToFloat(Input(row).ParaLineEditText(), value))
@@ -199,33 +200,27 @@ void PipeSizingWindow::TntFormClose() {
         return true;
     };
     const auto optional = [&](int row, std::optional<float>& into) {
-        if (Input(row).ParaLineEditText().trimmed().isEmpty()) {
-            into.reset();
-            return true;
-        }
         float value = 0;
-        if (!number(row, 1, value))
-            return false;
-        into = value;
-        return true;
+        if (Input(row).ParaLineEditText().trimmed().isEmpty())
+            into.reset();
+        else if (number(row, 1, value))
+            into = value;
     };
-    [&] {
-        if (!number(SizingAmbient, 1, r.AmbientTemp) || !number(SizingMedium, 1, r.MediumTemp) ||
-            !number(SizingHumidity, 1, r.RelativeHumidity) ||
-            !number(SizingOuterDiameter, 0.001L, r.PipeDiameter) ||
-            !number(SizingInnerDiameter, 0.001L, s.InnerDiameter))
-            return;
-        r.LastMaterialIndex = Input(SizingMaterial).MaterialIndex();
-        if (!number(SizingH, 1, r.SurfaceCoeff))
-            return;
-        s.LastRegulationIndex = Input(SizingCase).MaterialIndex();
-        if (!optional(SizingMaxSurface, s.MaxSurfaceTemp) ||
-            !optional(SizingMaxLoss, s.MaxHeatLoss) || !optional(SizingMargin, s.DewPointMargin) ||
-            !number(SizingLength, 1, r.PipeLength) || !number(SizingHours, 1, s.OperatingHours) ||
-            !number(SizingPrice, 1, r.EnergyCost))
-            return;
-        number(SizingCo2, 1, s.Co2Factor);
-    }();
+    number(SizingAmbient, 1, r.AmbientTemp);
+    number(SizingMedium, 1, r.MediumTemp);
+    number(SizingHumidity, 1, r.RelativeHumidity);
+    number(SizingOuterDiameter, 0.001L, r.PipeDiameter);
+    number(SizingInnerDiameter, 0.001L, s.InnerDiameter);
+    r.LastMaterialIndex = Input(SizingMaterial).MaterialIndex();
+    number(SizingH, 1, r.SurfaceCoeff);
+    s.LastRegulationIndex = Input(SizingCase).MaterialIndex();
+    optional(SizingMaxSurface, s.MaxSurfaceTemp);
+    optional(SizingMaxLoss, s.MaxHeatLoss);
+    optional(SizingMargin, s.DewPointMargin);
+    number(SizingLength, 1, r.PipeLength);
+    number(SizingHours, 1, s.OperatingHours);
+    number(SizingPrice, 1, r.EnergyCost);
+    number(SizingCo2, 1, s.Co2Factor);
     InputRows.clear();
     ResultLines.clear();
 }
@@ -280,8 +275,11 @@ void PipeSizingWindow::HButtonClicked(TParaLine&) {
     pipe.Input(HRow).SetParaLineEditText(Input(SizingH).ParaLineEditText());
     session_.CoeffFromCalculator = fromCalculator;
     pipe.HButtonClicked(pipe.Input(HRow));
+    const QString& h = pipe.Input(HRow).ParaLineEditText();
+    if (h == Input(SizingH).ParaLineEditText())
+        return; // cancelled: the h row stays as it was
     const bool accepted = session_.CoeffFromCalculator;
-    Input(SizingH).SetParaLineEditText(pipe.Input(HRow).ParaLineEditText());
+    Input(SizingH).SetParaLineEditText(h);
     session_.CoeffFromCalculator = accepted;
     MarkStale();
 }

@@ -67,11 +67,8 @@ void TParaLine::SetMediumIndex(int index) {
     if (!media_.Select(index))
         return;
     Changed();
-    if (index != -1) {
-        mediumChosenOnce_ = true;
-        if (events_)
-            events_->MediumChanged(*this);
-    }
+    if (index != -1 && events_)
+        events_->MediumChanged(*this);
 }
 
 void TParaLine::ChooseMedium(int index) {

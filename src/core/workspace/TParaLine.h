@@ -110,7 +110,6 @@ public:
         Changed();
     }
     void ChooseMedium(int index);
-    bool MediumChosenOnce() const { return mediumChosenOnce_; }
 
     // Choice list of alternatives.
     QStringList Alternatives() const { return choices_.items; }
@@ -173,7 +172,6 @@ private:
     List flowRates_{{}, -1, ChooseText};
     List media_{{}, -1, ChooseText};
     List choices_;
-    bool mediumChosenOnce_ = false;
     int moveAlternative_ = 0;
     int editColor_ = 0;
 };

@@ -52,6 +52,9 @@ TPrintDecision::TPrintDecision(Prompts& prompts, const QString& dataDir, const Q
     field(Label2, E_project, "Label2", "E_project", 118);
     field(Label3, E_company, "Label3", "E_company", 152);
     field(Label4, E_remarks, "Label4", "E_remarks", 186);
+    StaleLabel = new QLabel(this);
+    StaleLabel->setObjectName(QStringLiteral("StaleLabel"));
+    StaleLabel->setGeometry(16, 216, 357, 20);
     Button1 = new QPushButton(this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(96, 240, 95, 27);
@@ -76,9 +79,12 @@ void TPrintDecision::showEvent(QShowEvent* event) {
     // A report shows the inputs beside the results, so it is made only while they belong
     // together; the list of results can always be copied.
     const bool printable = source_ && source_->print && !source_->stale;
-    const bool stale = !printable;
     RB1->setEnabled(printable);
-    (stale ? RB2 : RB1)->setChecked(true);
+    (printable ? RB1 : RB2)->setChecked(true);
+    // Why printing is not offered, when the user can do something about it.
+    const bool stale = source_ && source_->print && source_->stale;
+    StaleLabel->setText(stale ? messages::StaleResults : QString());
+    StaleLabel->setVisible(stale);
     QDialog::showEvent(event);
 }
 

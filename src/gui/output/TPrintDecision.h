@@ -56,6 +56,7 @@ private:
     QRadioButton* RB1;
     QRadioButton* RB2;
     QLabel *Label2, *Label3, *Label4;
+    QLabel* StaleLabel; // why printing is greyed out
     QLineEdit *E_project, *E_company, *E_remarks;
     QPushButton *Button1, *Button2;
 };

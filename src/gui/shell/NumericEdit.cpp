@@ -37,7 +37,20 @@ public:
         while (start < limit && input.at(start) == before.at(start))
             ++start;
         const QString incoming = input.mid(start, pos - start);
-        const QString filtered = NumericEdit::Filtered(incoming);
+        // A key brings one character, which the key filter judges alone. A longer text (pasted,
+        // dropped, from an input method) goes in only as the number it means: a filter that
+        // dropped its other characters would put in a different number unseen.
+        QString filtered;
+        if (incoming.size() <= 1) {
+            filtered = NumericEdit::Filtered(incoming);
+        } else if (const std::optional<QString> number = PastedNumberText(incoming)) {
+            filtered = *number;
+        } else {
+            owner_.entered_ = false;
+            input = before;
+            pos = int(std::min<qsizetype>(start, before.size()));
+            return Invalid;
+        }
         if (filtered != incoming) {
             input = input.left(start) + filtered + input.mid(pos);
             pos = int(start + filtered.size());

@@ -10,9 +10,10 @@ namespace kelvara {
 class NumericTextValidator;
 
 // Keeps a line edit numeric whichever way text comes in: typed keys, input-method commits,
-// pasting (keyboard, middle button, context menu), dropping. Every character that would enter
-// the edit goes through NumericKeyFilter: "," becomes ".", digits, "." and "-" stay, anything
-// else is left out. The copy, cut and paste keys' characters are discarded as the filter says;
+// pasting (keyboard, middle button, context menu), dropping. A typed character goes through
+// NumericKeyFilter: "," becomes ".", digits, "." and "-" stay, anything else is left out. A
+// longer text goes in only when it means a number, as PastedNumberText reads it; otherwise the
+// edit stays as it was. The copy, cut and paste keys' characters are discarded as the filter says;
 // the other control keys (Backspace, Delete, Ctrl+A, Ctrl+Z, arrows, Enter) keep their meaning.
 // The program's own writes (setText) are not filtered.
 class NumericEdit : public QObject {

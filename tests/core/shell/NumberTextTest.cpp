@@ -167,6 +167,46 @@ TEST(NumericKeyFilter, KeepsNumbersAndDropsTheRest) {
         EXPECT_EQ(NumericKeyFilter(c), QChar(0)) << int(c);
 }
 
+// A pasted text goes in only as the number it means; nothing (nullptr) when the filter would
+// change that number.
+TEST(PastedNumberText, TakesOnlyTheNumberTheTextMeans) {
+    const struct {
+        const char* pasted;
+        const char* entered;
+    } cases[] = {
+        {"1234", "1234"},
+        {"-12,5", "-12.5"},
+        {" 7.25\t", "7.25"},
+        {"1 234,5", "1234.5"},
+        {"12 345 678", "12345678"},
+        {"1\u00a0234.5", "1234.5"}, // a no-break space, as locales group thousands
+        {"0,", "0."},
+        {",5", ".5"},
+        {"", ""},
+        {"1e3", nullptr},
+        {"1,5e3 abc", nullptr},
+        {"1.234,5", nullptr},
+        {"1.2.3", nullptr},
+        {"5-3", nullptr},
+        {"+5", nullptr},
+        {"\u22125", nullptr}, // a minus sign that is not "-"
+        {"12 34", nullptr},
+        {"1234 567", nullptr},
+        {"1 234 5", nullptr},
+        {"1,5 000", nullptr},
+        {"- 5", nullptr},
+        {"1  234", nullptr},
+        {"\u0665", nullptr}, // a digit of another script
+    };
+    for (const auto& c : cases) {
+        const std::optional<QString> entered = PastedNumberText(QString::fromUtf8(c.pasted));
+        if (c.entered)
+            EXPECT_EQ(entered, std::optional(QString::fromUtf8(c.entered))) << c.pasted;
+        else
+            EXPECT_EQ(entered, std::nullopt) << c.pasted;
+    }
+}
+
 TEST(ExpandLineBreaks, ReplacesEveryMarker) {
     EXPECT_EQ(ExpandLineBreaks(QStringLiteral("a<CR>b<CR>")), QStringLiteral("a\rb\r"));
     EXPECT_EQ(ExpandLineBreaks(QStringLiteral("no marker")), QStringLiteral("no marker"));

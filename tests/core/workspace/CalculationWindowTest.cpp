@@ -117,10 +117,11 @@ TEST_F(CalculationWindowTest, CalculatorFlagSurvivesTheOpening) {
     EXPECT_TRUE(session.CoeffFromCalculator);
 }
 
-TEST_F(CalculationWindowTest, ClosingKeepsInputsUpToTheFirstBadText) {
+// A field that does not convert keeps its value from before; every other field is kept.
+TEST_F(CalculationWindowTest, ClosingKeepsEveryInputThatConverts) {
     Open(2);
     Type({QStringLiteral("21"), QStringLiteral("-7"), QStringLiteral("33,7"), QStringLiteral("13"),
-          QStringLiteral(""), QString(), QStringLiteral("8"), QStringLiteral("0.7")});
+          QStringLiteral(""), QString(), QStringLiteral("8"), QStringLiteral("-")});
     window->Input(5).ChooseMaterial(1);
     window->TntFormClose();
     const RememberedValues& r = session.Remembered;
@@ -129,9 +130,9 @@ TEST_F(CalculationWindowTest, ClosingKeepsInputsUpToTheFirstBadText) {
     EXPECT_FLOAT_EQ(r.PipeDiameter, 0.0337f);
     EXPECT_FLOAT_EQ(r.InsulationThickness, 0.013f);
     EXPECT_EQ(r.PipeLength, 1.0f);
-    EXPECT_EQ(r.SurfaceCoeff, 9.0f);
+    EXPECT_EQ(r.SurfaceCoeff, 8.0f);
     EXPECT_EQ(r.EnergyCost, 0.5f);
-    EXPECT_EQ(r.LastMaterialIndex, -1);
+    EXPECT_EQ(r.LastMaterialIndex, 1);
     EXPECT_TRUE(window->InputRows.empty());
     EXPECT_TRUE(window->ResultLog.isEmpty());
 

@@ -2,6 +2,9 @@
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "engine/Physics.h"
+#include "shell/NumberText.h"
+
+#include <cmath>
 
 using namespace kelvara;
 using Outcome = CoefficientCalculator::Outcome;
@@ -282,6 +285,29 @@ TEST_F(CoefficientCalculatorTest, CondensationWithTheDewPointBelowTheMediumUsesT
     const double tm = (25 + dew) / 2 + 273.15;
     EXPECT_NEAR(session.Remembered.SurfaceCoeff,
                 2.268e-7 * 0.93 * tm * tm * tm + 1.74 * std::cbrt(25 - dew), 1e-4);
+}
+
+// The rounds of a condensation h change the layer's thickness, but h stays that of the outer
+// diameter of the starting thickness (25.4 + 2 · 10 mm). Starting values of a pipe
+// condensation window, material 0 (0.033 W/mK + 0.0001 per K, as the shipped synthetic rubber).
+TEST_F(CoefficientCalculatorTest, CondensationKeepsTheStartingOuterDiameter) {
+    session.Remembered.SurfaceCoeff = 9;
+    CoefficientCalculator& c = Calculator(0);
+    window->Input(4).SetParaLineEditText(QStringLiteral("9"));
+    ASSERT_EQ(c.Button1Click(), Outcome::Closed);
+    const float h = session.Remembered.SurfaceCoeff;
+    EXPECT_EQ(FormatFloat(QStringLiteral("#0.000"), h), QStringLiteral("9.960"));
+    // Hand check: with that h the required thickness puts the surface on the dew point, and h
+    // is the coefficient of that surface on the starting outer diameter, not on the new one.
+    const float dew = DewPoint(25, 60);
+    const float s = RequiredThickness(session, -5, 25, 0.0254f, h, dew, 0, PipeLayer);
+    EXPECT_NEAR(h, SurfaceCoefficient(dew, 25, 0.93f, 0.0454f, 0, FreeHorizontal), 2e-3);
+    EXPECT_GT(std::fabs(h - SurfaceCoefficient(dew, 25, 0.93f, 0.0254f + 2 * s, 0, FreeHorizontal)),
+              0.05);
+    // The calculation then takes that h.
+    window->Input(4).SetParaLineEditText(FormatFloat(QStringLiteral("#0.000"), h));
+    ASSERT_TRUE(window->Button1Click());
+    EXPECT_EQ(window->Result(1).ParaLineEditText(), QStringLiteral("7.097"));
 }
 
 TEST_F(CoefficientCalculatorTest, CondensationAmbientBelowMediumIsRefused) {

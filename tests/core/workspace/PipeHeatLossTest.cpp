@@ -215,4 +215,16 @@ TEST_F(PipeHeatLossTest, ChoosingAnAlternativeRecalculates) {
     EXPECT_EQ(window->Result(0).EditColor(), 0);
 }
 
+// A recalculation that is refused leaves the results of the thickness before: they are stale,
+// so that no report pairs them with the new thickness.
+TEST_F(PipeHeatLossTest, AnAlternativeThatIsRefusedLeavesTheResultsStale) {
+    Enter("25", "-5", "25.4", "20", "1", 0, "9", "0.5");
+    ASSERT_TRUE(window->Button1Click());
+    window->Input(6).SetParaLineEditText(QStringLiteral("0")); // h out of range
+    prompts.Expect(messages::WrongData);
+    window->Result(5).ChooseAlternative(3);
+    EXPECT_EQ(window->Input(3).ParaLineEditText(), QStringLiteral("19"));
+    EXPECT_TRUE(window->ResultsStale());
+}
+
 } // namespace

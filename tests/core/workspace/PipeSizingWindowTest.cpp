@@ -3,6 +3,7 @@
 #include "TestCatalogue.h"
 #include "shell/NumberText.h"
 #include "shell/Session.h"
+#include "workspace/CalculationWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ TEST_F(SizingWindow, OneLinePerCriterionThenTheGoverningOneAndTheYear) {
     EXPECT_EQ(Lines(),
               (QStringList{"zabezpieczenie przed kondensacja|-/-|mm|-/-",
                            "minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
-                           "max temperatura powierzchni|29.7|mm|KV-32/60.3",
+                           "max temperatura powierzchni|29.8|mm|KV-32/60.3",
                            "decyduje: minimum wg warunkow technicznych|68.5|mm|patrz Pomoc",
                            "Straty ciepla na metr|10.48|W/m|", "Straty ciepla Q|104.81|W|",
                            "energia w roku|524.0|kWh|", "koszty w roku|262.01|€|",
@@ -103,7 +104,7 @@ TEST_F(SizingWindow, OneLinePerCriterionThenTheGoverningOneAndTheYear) {
     EXPECT_EQ(window->ResultLog[2],
               QStringLiteral("20\t70\t50\t60.3\t54.5\tWelna mineralna (otuliny) \t9\t") +
                   session.Catalogue.RegulationNames[2] +
-                  QStringLiteral("\t25\t\t\t10\t5000\t0.5\t0.7\t-/-\t-/-\t68.5\tpatrz Pomoc\t29.7\t"
+                  QStringLiteral("\t25\t\t\t10\t5000\t0.5\t0.7\t-/-\t-/-\t68.5\tpatrz Pomoc\t29.8\t"
                                  "KV-32/60.3\t\t\tminimum wg warunkow technicznych\t68.5\tpatrz "
                                  "Pomoc\t10.48\t104.81\t524.0\t262.01\t366.8\t"));
     EXPECT_EQ(window->ResultLog[1].split(u'\t').size(),
@@ -146,6 +147,13 @@ TEST_F(SizingWindow, RefusalsPointAtTheirRow) {
               QStringList{"blad obliczen! Error: '1a' is not a valid floating point value"});
     EXPECT_EQ(window->LastFault.row, SizingLength);
 
+    // "Anuluj" leaves a typed h as it is.
+    Type(SizingH, "8");
+    prompts.answerCalculator = [](CoefficientCalculator& calculator) { calculator.Button2Click(); };
+    window->Input(SizingH).ClickHButton();
+    EXPECT_EQ(window->Input(SizingH).ParaLineEditText(), QStringLiteral("8"));
+    EXPECT_FALSE(session.CoeffFromCalculator);
+
     window->Input(SizingMaterial).SetMaterialIndex(-1);
     prompts.messages.clear();
     EXPECT_FALSE(window->Button1Click());
@@ -167,6 +175,70 @@ TEST_F(SizingWindow, UserConductivityAskedAndNoProductSize) {
     EXPECT_TRUE(window->ResultLog.last().contains(QStringLiteral("\twspólczynnik k 0.0400\t")));
 }
 
+// The thickness shown for a limit, typed into the surface-temperature (type 1) and heat-loss
+// (type 2) windows with the same pipe, meets that limit there.
+TEST_F(SizingWindow, TheThicknessShownForALimitMeetsIt) {
+    const struct {
+        const char *ambient, *medium, *outer, *inner, *maxSurface, *maxLoss;
+    } cases[] = {
+        {"20", "70", "60.3", "54.5", "25", ""},    // shown 29.7 was 25.01 °C
+        {"20", "120", "114.3", "107.1", "", "30"}, // shown 86.2 was 30.003 W/m
+        {"20", "120", "114.3", "107.1", "30", "20"}, {"10", "200", "21.3", "16.1", "35", "40"},
+        {"25", "5", "48.3", "42.5", "22", "4"}, // cold: the surface at least 22 °C
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ambient << "/" << c.medium << " on " << c.outer);
+        Open();
+        FillHotPipe();
+        Type(SizingAmbient, c.ambient);
+        Type(SizingMedium, c.medium);
+        Type(SizingOuterDiameter, c.outer);
+        Type(SizingInnerDiameter, c.inner);
+        Type(SizingMaxSurface, c.maxSurface);
+        Type(SizingMaxLoss, c.maxLoss);
+        prompts.messages.clear();
+        ASSERT_TRUE(window->Button1Click()) << prompts.Texts().join(u'\n').toStdString();
+        const auto shown = [&](const char* label) {
+            for (const SizingResultLine& line : window->ResultLines)
+                if (line.label == QString::fromUtf8(label))
+                    return line.value;
+            return QString();
+        };
+        // One calculation window with the pipe of the sizing and the thickness shown.
+        const auto calculate = [&](int type, const QString& thickness) {
+            session.CalculationType = CalculationTypeFromNumber(type);
+            auto pipe = std::make_unique<CalculationWindow>(session, prompts);
+            pipe->TntFormShow();
+            const QStringList texts = {c.ambient, c.medium, c.outer, thickness};
+            for (int i = 0; i < texts.size(); ++i)
+                pipe->Input(i).SetParaLineEditText(texts[i]);
+            pipe->Input(pipe->TypeInfo().materialRow)
+                .ChooseMaterial(Material("Welna mineralna (otuliny)"));
+            pipe->Input(pipe->TypeInfo().hRow).SetParaLineEditText(QStringLiteral("9"));
+            if (type == 2)
+                pipe->Input(4).SetParaLineEditText(QStringLiteral("1")); // length: W per metre
+            EXPECT_TRUE(pipe->Button1Click()) << prompts.Texts().join(u'\n').toStdString();
+            return pipe;
+        };
+        if (*c.maxSurface) {
+            const QString thickness = shown("max temperatura powierzchni");
+            const float surface =
+                TextToFloat(calculate(1, thickness)->Result(1).ParaLineEditText());
+            const float limit = TextToFloat(QString::fromUtf8(c.maxSurface));
+            if (TextToFloat(c.medium) > TextToFloat(c.ambient))
+                EXPECT_LE(surface, limit) << thickness.toStdString();
+            else
+                EXPECT_GE(surface, limit) << thickness.toStdString();
+        }
+        if (*c.maxLoss) {
+            const QString thickness = shown("max strata ciepla");
+            const long double loss =
+                std::fabs(TextToFloat(calculate(2, thickness)->Result(2).ParaLineEditText()));
+            EXPECT_LE(loss, TextToFloat(QString::fromUtf8(c.maxLoss))) << thickness.toStdString();
+        }
+    }
+}
+
 TEST_F(SizingWindow, InputsKeptForTheNextOpening) {
     FillHotPipe();
     Type(SizingMargin, "1.5");
@@ -185,12 +257,15 @@ TEST_F(SizingWindow, InputsKeptForTheNextOpening) {
     // Shared with the other windows.
     EXPECT_FLOAT_EQ(session.Remembered.PipeDiameter, 0.0603f);
 
-    // A text that is no number ends the keeping there, as in the calculation window.
-    Type(SizingMaxLoss, "x");
+    // A text that is no number keeps the value before; the fields after it are kept.
+    Type(SizingMaxSurface, "x");
     Type(SizingLength, "99");
+    Type(SizingAmbient, "");
     window->TntFormClose();
-    EXPECT_FALSE(session.Sizing.MaxHeatLoss);
-    EXPECT_FLOAT_EQ(session.Remembered.PipeLength, 10);
+    EXPECT_EQ(session.Sizing.MaxSurfaceTemp, 25.0f);
+    EXPECT_FLOAT_EQ(session.Remembered.PipeLength, 99);
+    EXPECT_FLOAT_EQ(session.Remembered.AmbientTemp, 20);
+    EXPECT_EQ(session.Remembered.LastMaterialIndex, Material("Welna mineralna (otuliny)"));
 }
 
 TEST_F(SizingWindow, HButtonBringsTheCalculatorsCoefficient) {
@@ -211,6 +286,13 @@ TEST_F(SizingWindow, HButtonBringsTheCalculatorsCoefficient) {
     // The rows of this window are as typed.
     EXPECT_EQ(window->Input(SizingMedium).ParaLineEditText(), QStringLiteral("70"));
     EXPECT_EQ(session.CalculationType, CalculationType::PipeCondensation);
+
+    // "Anuluj" leaves a typed h as it is.
+    Type(SizingH, "8");
+    prompts.answerCalculator = [](CoefficientCalculator& calculator) { calculator.Button2Click(); };
+    window->Input(SizingH).ClickHButton();
+    EXPECT_EQ(window->Input(SizingH).ParaLineEditText(), QStringLiteral("8"));
+    EXPECT_FALSE(session.CoeffFromCalculator);
 
     window->Input(SizingMaterial).SetMaterialIndex(-1);
     prompts.messages.clear();

@@ -2,6 +2,9 @@
 #include "QtPrinters.h"
 #include "WindowFixture.h"
 #include "shell/NumberText.h"
+#include "workspace/CoefficientCalculator.h"
+
+#include <functional>
 
 using namespace kelvara;
 
@@ -76,12 +79,28 @@ TEST(TParaLine, AlternativesSelectTheirFirstEntry) {
 
 class RowReactions : public test::WindowFixture {};
 
-TEST_F(RowReactions, InputChangesPaintResultsStale) {
-    Open(2);
-    window->MarkResultsCurrent();
-    window->Input(0).SetParaLineEditText(QStringLiteral("30"));
-    for (const auto& row : window->ResultRows)
-        EXPECT_EQ(row->EditColor(), 1);
+// Every input a calculation reads leaves its results behind when it changes: each edit (the
+// flow and the density too, before any medium was chosen), the flow unit and each list.
+TEST_F(RowReactions, EveryInputChangePaintsResultsStale) {
+    session.Remembered.LastMediumIndex = -1;
+    for (int type = 0; type < 8; ++type) {
+        Open(type);
+        for (int i = 0; i < int(window->InputRows.size()); ++i) {
+            SCOPED_TRACE(testing::Message() << "type " << type << " row " << i);
+            TParaLine& row = window->Input(i);
+            window->MarkResultsCurrent();
+            if (row.ParaLineMaterialAvailable())
+                row.ChooseMaterial(row.MaterialIndex() == 0 ? 1 : 0);
+            else
+                row.SetParaLineEditText(row.ParaLineEditText() + u'1');
+            EXPECT_TRUE(window->ResultsStale());
+            if (row.ParaLineFlowRateAvailable()) {
+                window->MarkResultsCurrent();
+                row.ChooseFlowRate(row.FlowRateIndex() == 1 ? 2 : 1);
+                EXPECT_TRUE(window->ResultsStale());
+            }
+        }
+    }
 }
 
 // A new h leaves the results behind like any other input, so no report pairs them.
@@ -184,6 +203,82 @@ TEST_F(RowReactions, HButtonOnABareSurfaceOffersNoCladding) {
     EXPECT_FALSE(session.CoeffFromCalculator);
     EXPECT_EQ(session.CalculatorCladdingIndex, -1);
     EXPECT_EQ(window->Input(6).ParaLineEditText(), QStringLiteral("9.000"));
+}
+
+// The calculator leaves the h row alone unless it returns a new h: a typed h survives
+// "Anuluj" and runs that end without a coefficient, and with it what the report says of it.
+TEST_F(RowReactions, HButtonWithoutANewCoefficientKeepsTheTypedH) {
+    using Calculator = CoefficientCalculator;
+    const std::vector<std::pair<const char*, std::function<void(Calculator&)>>> closings = {
+        {"Anuluj", [](Calculator& c) { c.Button2Click(); }},
+        {"emissivity out of range",
+         [](Calculator& c) {
+             c.Settings.emissivityText = QStringLiteral("1.5");
+             EXPECT_EQ(c.Button1Click(), Calculator::Outcome::Closed);
+         }},
+        {"cladding without emissivity",
+         [](Calculator& c) {
+             c.TntRadioButton2Click();
+             EXPECT_EQ(c.TntComboBox1Change(3), Calculator::Outcome::Closed);
+         }},
+    };
+    for (const auto& [name, close] : closings) {
+        SCOPED_TRACE(name);
+        Open(2);
+        window->Input(5).ChooseMaterial(0);
+        prompts.answerCalculator = [](Calculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            c.TntRadioButton2Click();
+            c.TntComboBox1Change(2);
+            c.Button1Click();
+        };
+        window->Input(6).ClickHButton();
+        ASSERT_TRUE(session.CoeffFromCalculator);
+        window->Input(6).SetParaLineEditText(QStringLiteral("8"));
+        ASSERT_TRUE(window->Button1Click());
+        const float earlier = session.Remembered.SurfaceCoeff;
+        const int cladding = session.CalculatorCladdingIndex;
+        prompts.answerCalculator = [&close](Calculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            close(c);
+        };
+        window->Input(6).ClickHButton();
+        EXPECT_EQ(window->Input(6).ParaLineEditText(), QStringLiteral("8"));
+        EXPECT_FALSE(session.CoeffFromCalculator);
+        EXPECT_EQ(session.CalculatorCladdingIndex, cladding);
+        EXPECT_FALSE(window->ResultsStale());
+        EXPECT_EQ(session.Remembered.SurfaceCoeff, earlier);
+    }
+}
+
+// The calculations take h from 1 to 50 W/m²K; an h outside is returned with a warning.
+TEST_F(RowReactions, HButtonWarnsOfACoefficientTheCalculationsRefuse) {
+    for (const char* wind : {"1", "10"}) {
+        SCOPED_TRACE(wind);
+        Open(2);
+        window->Input(5).ChooseMaterial(0);
+        prompts.messages.clear();
+        prompts.answerCalculator = [wind](CoefficientCalculator& c) {
+            c.TntFormShow();
+            c.FormActivate();
+            c.TntRadioButton2Click();
+            c.TntComboBox1Change(0);
+            c.Settings.windText = QString::fromUtf8(wind);
+            c.Button1Click();
+        };
+        window->Input(6).ClickHButton();
+        const float h = session.Remembered.SurfaceCoeff;
+        EXPECT_EQ(window->Input(6).ParaLineEditText(), FormatFloat(QStringLiteral("#0.000"), h));
+        if (h > 50)
+            EXPECT_EQ(prompts.Texts(),
+                      QStringList{QStringLiteral("Obliczony wspolczynnik h lezy poza zakresem 1 - "
+                                                 "50 W/(m2K) przyjmowanym przez obliczenia")});
+        else
+            EXPECT_TRUE(prompts.messages.empty());
+        EXPECT_EQ(h > 50, std::string(wind) == "10");
+    }
 }
 
 } // namespace
