@@ -6,7 +6,7 @@ cmake --preset tests >/dev/null
 cmake --build --preset tests --target kelvara_screenshots
 build/tests/bin/kelvara_screenshots docs/screenshots
 # The reports as pictures of their pages.
-for report in report-4 sizing-report; do
+for report in report-4 sizing-report project-report; do
   pdftoppm -png -r 60 -singlefile "docs/screenshots/$report.pdf" "docs/screenshots/$report"
   rm "docs/screenshots/$report.pdf"
 done

@@ -5,6 +5,8 @@
 #include "shell/Tfrm_Main.h"
 #include "shell/ToolkitTranslations.h"
 
+#include <QFileInfo>
+#include <QStringList>
 #include <QTranslator>
 
 int main(int argc, char** argv) {
@@ -19,6 +21,13 @@ int main(int argc, char** argv) {
             session, prompts,
             kelvara::FindDataDir(kelvara::KelvaraApplication::applicationDirPath()));
         prompts.SetParent(&mainWindow);
+        // `kelvara FILE.kelvara` opens that project.
+        const QStringList arguments = kelvara::KelvaraApplication::arguments();
+        for (qsizetype i = 1; i < arguments.size(); ++i)
+            if (!arguments[i].startsWith(u'-')) {
+                mainWindow.StartProject = QFileInfo(arguments[i]).absoluteFilePath();
+                break;
+            }
         mainWindow.show();
         return kelvara::KelvaraApplication::exec();
     });

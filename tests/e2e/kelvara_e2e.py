@@ -13,7 +13,11 @@ not close a calculation window; last it opens "Dobor izolacji" from the main men
 fills it by keyboard and compares the governing thickness and size with the batch tool's. It
 also checks the h calculator's h of a pipe condensation at the starting values, that "Anuluj"
 there keeps a typed h, and that a pasted text goes into a field only as the number it means.
-Every process it starts ends with it.
+Then it opens "Zestawienie izolacji", adds and types a run, pastes three lines from the
+clipboard, undoes the paste, saves the project, closes the window, opens the file again and
+compares a run's size in the table with the batch tool's for the file; last it starts the program
+again with that file on its command line and finds the run in the project window. Every process
+it starts ends with it.
 
 Exit status: 0 all checks passed, 1 a check failed, 77 skipped (a needed package is missing).
 """
@@ -218,6 +222,15 @@ SIZING_GOVERNING = "decyduje: minimum wg warunkow technicznych"
 SIZING_REGULATION = "minimum wg warunkow technicznych (poz. 3)"
 BOX_TITLES = ("Dane", "Wyniki", "sprawdz")
 
+PROJECT_CAPTION = "Zestawienie izolacji"
+# The typed run: its mark, then the cells to its right (the rest keep the defaults).
+PROJECT_TYPED = ["E2E-01", "20", "70", "50", "33.7", "27.3"]
+# Three runs as a spreadsheet gives them: the mark and the fifteen sizing fields.
+PROJECT_PASTED = ["\t".join(["P-%d" % k] + [v for _, v in SIZING_CASE]) for k in (1, 2, 3)]
+SIZE_COLUMN = 1 + len(SIZING_CASE) + 2  # the mark, the inputs, the criterion, the thickness
+# In the batch tool's line: the mark, then pipe-sizing's fields (the governing size as above).
+SIZE_FIELD = 1 + len(SIZING_CASE) + 10
+
 
 def inner(bin_dir):
     import atspi_driver as drv
@@ -243,6 +256,20 @@ def inner(bin_dir):
             output = log.read().decode(errors="replace").strip()
             if output:
                 print("--- output of kelvara ---\n" + output)
+    if session.project_file:
+        # The saved project named on the command line opens in the project window.
+        proc = subprocess.Popen([program, session.project_file], env=env, cwd=bin_dir,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
+        second = Session(drv, proc, bin_dir, env["DISPLAY"])
+        second.failures, second.count = session.failures, session.count
+        try:
+            second.check('"kelvara FILE.kelvara" opens the project',
+                         second.opens_from_command_line, session.project_file)
+        finally:
+            end_process(proc)
+            session.count = second.count
+            shutil.rmtree(os.path.dirname(session.project_file), ignore_errors=True)
     print(f"{len(session.failures)} of {session.count} checks failed" if session.failures
           else f"all {session.count} checks passed")
     return 1 if session.failures else 0
@@ -258,6 +285,7 @@ class Session:
         self.count = 0
         self.app = None
         self.main = None
+        self.project_file = None  # the project saved by project_round_trip
 
     # -- bookkeeping ---------------------------------------------------------------------------
 
@@ -434,6 +462,8 @@ class Session:
         self.close_window(window, HEAT_LOSS_CAPTION)
         self.check('"Dobor izolacji" from the menu gives the batch tool\'s governing size and row',
                    self.sizing_from_menu)
+        self.check('"Zestawienie izolacji": a run typed, a paste undone, saved and opened again',
+                   self.project_round_trip)
         self.check("the program closes on request", self.close_program, window)
 
     def find_application(self):
@@ -790,6 +820,120 @@ class Session:
         self.close_window(window, SIZING_CAPTION)
         if problems:
             raise drv.Failure("\n".join(problems))
+
+    # -- the project window ----------------------------------------------------------------------
+
+    def project_window(self):
+        return self.drv.wait_for(
+            lambda: next((w for w in self.windows() if w.name.startswith(PROJECT_CAPTION)), None),
+            f'no window "{PROJECT_CAPTION}" appears')
+
+    def run_table(self, window):
+        table = self.drv.find(window, "table", "Odcinki")
+        if table is None:
+            raise self.drv.Failure('the project window has no table "Odcinki"')
+        return table
+
+    def wait_rows(self, table, rows, what):
+        self.drv.wait_for(lambda: table.queryTable().nRows == rows,
+                          f"{what}: the table has {table.queryTable().nRows} runs, not {rows}")
+
+    def file_dialog(self, caption, path):
+        """Types the path into the file dialog named `caption` and confirms it."""
+        self.window(caption)
+        self.keyboard.key("ctrl+a")
+        self.keyboard.type(path)
+        self.keyboard.key("Return")
+        self.drv.wait_for(lambda: caption not in [w.name for w in self.windows()],
+                          f'the dialog "{caption}" does not close')
+
+    def open_project_window(self):
+        drv = self.drv
+        item = drv.find(self.main, "menu item", PROJECT_CAPTION)
+        if item is None:
+            raise drv.Failure(f'the main menu has no "{PROJECT_CAPTION}"')
+        self.keyboard.click(drv.extents(item))
+        return self.project_window()
+
+    def project_round_trip(self):
+        drv = self.drv
+        window = self.open_project_window()
+        table = self.run_table(window)
+        drv.press(drv.find(window, "push button", "Dodaj odcinek"), '"Dodaj odcinek"')
+        self.wait_rows(table, 1, '"Dodaj odcinek"')
+        # The new run's mark has the focus: typing fills it, Tab goes to the next cell.
+        for value in PROJECT_TYPED:
+            self.keyboard.type(value)
+            self.keyboard.key("Tab")
+        self.keyboard.key("Escape")
+        typed = [table.queryTable().getAccessibleAt(0, c).name for c in range(len(PROJECT_TYPED))]
+        if typed != PROJECT_TYPED:
+            raise drv.Failure(f"the typed run reads {typed}, not {PROJECT_TYPED}")
+
+        xclip = subprocess.run(["xclip", "-selection", "clipboard", "-i"],
+                               input="\n".join(PROJECT_PASTED) + "\n", text=True, timeout=30,
+                               env={"DISPLAY": os.environ["DISPLAY"], "PATH": "/usr/bin:/bin"})
+        if xclip.returncode != 0:
+            raise drv.Failure("xclip cannot fill the clipboard")
+        self.keyboard.key("ctrl+v")
+        self.wait_rows(table, 4, "Ctrl+V with three lines")
+        self.keyboard.key("ctrl+z")
+        self.wait_rows(table, 1, "Ctrl+Z after the paste")
+
+        folder = tempfile.mkdtemp(prefix="kelvara-e2e-project-")
+        path = os.path.join(folder, "e2e.kelvara")
+        self.project_file = path  # removed once the command-line check has used it
+        try:
+            self.keyboard.key("ctrl+s")
+            self.file_dialog("Zapisz projekt", path)
+            drv.wait_for(lambda: os.path.exists(path), "Ctrl+S writes no project file")
+            drv.wait_for(lambda: not window.name.endswith("*"),
+                         f'the saved project\'s title still tells unsaved changes: "{window.name}"')
+            drv.press(drv.find(window, "push button", "zamknij"), 'the project\'s "zamknij"')
+            drv.wait_for(lambda: not [w for w in self.windows()
+                                      if w.name.startswith(PROJECT_CAPTION)],
+                         '"zamknij" does not close the saved project')
+
+            window = self.open_project_window()
+            table = self.run_table(window)
+            self.keyboard.key("ctrl+o")
+            self.file_dialog("Otworz projekt", path)
+            self.wait_rows(table, 1, "the opened project")
+            size = table.queryTable().getAccessibleAt(0, SIZE_COLUMN).name
+            tool = os.path.join(self.bin_dir, "kelvara-cli")
+            run = subprocess.run([tool, "project", path], capture_output=True, text=True,
+                                 timeout=30)
+            fields = run.stdout.split("\n")[0].split("\t")
+            if run.returncode != 0 or len(fields) <= SIZE_FIELD:
+                raise drv.Failure(f"the batch tool refuses the project: {run.stdout.strip()} "
+                                  f"{run.stderr.strip()}")
+            if fields[0] != PROJECT_TYPED[0] or size != fields[SIZE_FIELD]:
+                raise drv.Failure(f"the opened run's size reads {size!r}, the batch tool gives "
+                                  f"{fields[SIZE_FIELD]!r} for {fields[0]!r}")
+            if not size:
+                raise drv.Failure("the typed run has no size")
+        finally:
+            if [w for w in self.windows() if w.name.startswith(PROJECT_CAPTION)]:
+                drv.press(drv.find(self.project_window(), "push button", "zamknij"),
+                          'the project\'s "zamknij"')
+                drv.wait_for(lambda: not [w for w in self.windows()
+                                          if w.name.startswith(PROJECT_CAPTION)],
+                             '"zamknij" does not close the project window')
+
+    def opens_from_command_line(self, path):
+        drv = self.drv
+        self.app = drv.wait_for(self.find_application, "the program does not appear on the "
+                                "accessibility bus", timeout=20)
+        # After the splash (3 s) the project window opens over the main window.
+        window = drv.wait_for(
+            lambda: next((w for w in self.windows() if w.name.startswith(PROJECT_CAPTION)
+                          and os.path.basename(path) in w.name), None),
+            f'no window "{PROJECT_CAPTION}" with {os.path.basename(path)} appears', timeout=20)
+        table = self.run_table(window)
+        self.wait_rows(table, 1, "the project named on the command line")
+        mark = table.queryTable().getAccessibleAt(0, 0).name
+        if mark != PROJECT_TYPED[0]:
+            raise drv.Failure(f"the opened run's mark reads {mark!r}, not {PROJECT_TYPED[0]!r}")
 
     def close_program(self, window):
         drv = self.drv

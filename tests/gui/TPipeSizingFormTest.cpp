@@ -412,8 +412,8 @@ TEST(SizingMenu, AfterPlytyOpensTheWindow) {
     QStringList titles;
     for (QAction* action : window.menuBar()->actions())
         titles << action->text();
-    EXPECT_EQ(titles,
-              (QStringList{"Rurociagi", "Plyty", "Dobor izolacji", "Info", "Pomoc", "zamknij"}));
+    EXPECT_EQ(titles, (QStringList{"Rurociagi", "Plyty", "Dobor izolacji", "Zestawienie izolacji",
+                                   "Info", "Pomoc", "zamknij"}));
     QString caption;
     window.OnCalculationWindow = [&caption](QDialog& form) {
         QTimer::singleShot(0, &form, [&form, &caption] {

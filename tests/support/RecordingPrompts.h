@@ -29,6 +29,16 @@ public:
         return answer;
     }
 
+    // Answered from threeWayAnswers (Cancel when it runs dry).
+    Answer AskYesNoCancel(const QString& caption, const QString& text) override {
+        questions.append(caption + QStringLiteral(": ") + text);
+        if (threeWayAnswers.empty())
+            return Answer::Cancel;
+        const Answer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
+
     std::optional<float> AskUserConductivity() override {
         ++conductivityAsked;
         return userConductivity;
@@ -52,6 +62,7 @@ public:
     std::vector<Message> messages;
     QStringList questions;
     std::deque<bool> yesNoAnswers;
+    std::deque<Answer> threeWayAnswers;
     std::optional<float> userConductivity;
     int conductivityAsked = 0;
     std::function<void(CoefficientCalculator&)> answerCalculator;

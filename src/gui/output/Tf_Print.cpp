@@ -141,6 +141,13 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& d
     const int bandTop[] = {0, HeadingBandHeight, HeadingBandHeight + CustomerBandHeight};
     painter.drawRect(0, 0, BandWidth, HeadingBandHeight);
     painter.drawLine(0, bandTop[2] - 1, BandWidth, bandTop[2] - 1);
+    PaintItems(painter, device, items, bandTop, logo, fontName);
+}
+
+void Tf_Print::PaintItems(QPainter& painter, const QPaintDevice& device,
+                          const std::vector<ReportItem>& items, const int (&bandTop)[3],
+                          const QPixmap& logo, const QString& fontName, bool fitOneLine) {
+    const qreal scale = device.logicalDpiX() / 96.0;
     for (const ReportItem& item : items) {
         const int top = bandTop[int(item.band)] + item.top;
         if (item.logo) {
@@ -157,7 +164,8 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& d
             flags |= Qt::AlignLeft;
             break;
         case ReportAlign::Right:
-            box = QRect(item.left - 480, top, 480, height);
+            box = QRect(item.left - (item.width > 0 ? item.width : 480), top,
+                        item.width > 0 ? item.width : 480, height);
             flags |= Qt::AlignRight;
             break;
         case ReportAlign::Center:
@@ -174,9 +182,17 @@ void Tf_Print::Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& d
         // Text is set in device pixels, so that its size is not rounded in designer pixels.
         painter.save();
         painter.resetTransform();
-        painter.setFont(ReportFont(item, fontName, device.logicalDpiY()));
+        QFont font = ReportFont(item, fontName, device.logicalDpiY());
         const QRect onDevice(qRound(box.x() * scale), qRound(box.y() * scale),
                              qRound(box.width() * scale), qRound(box.height() * scale));
+        if (fitOneLine) {
+            // A table's cell: one line, set smaller rather than run into the next cell.
+            flags &= ~Qt::TextWordWrap;
+            while (QFontMetrics(font, &device).horizontalAdvance(text) > onDevice.width() &&
+                   font.pixelSize() > 1)
+                font.setPixelSize(font.pixelSize() * 9 / 10);
+        }
+        painter.setFont(font);
         painter.drawText(onDevice, flags | Qt::TextDontClip, text);
         painter.restore();
     }

@@ -8,6 +8,8 @@
 
 class QFont;
 class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -38,6 +40,11 @@ public:
     // Paints report items on an A4 page with 10 mm margins.
     static void Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
                       const QPixmap& logo, const QString& fontName);
+    // Paints report items with a painter scaled to designer pixels, each band from its top;
+    // `fitOneLine` sets each text on one line, smaller where it is wider than its item.
+    static void PaintItems(QPainter& painter, const QPaintDevice& device,
+                           const std::vector<ReportItem>& items, const int (&bandTop)[3],
+                           const QPixmap& logo, const QString& fontName, bool fitOneLine = false);
 
 private:
     bool Build();

@@ -7,6 +7,7 @@
 #include "windows/TF_Help.h"
 #include "workspace/CoefficientCalculator.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace kelvara {
@@ -45,6 +46,25 @@ bool GuiPrompts::AskYesNo(const QString& caption, const QString& text) {
                     parent_);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer GuiPrompts::AskYesNoCancel(const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    // The program's own words, whatever texts the toolkit has for its buttons.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Tak"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 std::optional<float> GuiPrompts::AskUserConductivity() {

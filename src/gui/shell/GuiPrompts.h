@@ -24,6 +24,7 @@ public:
 
     void ShowMessage(MessageKind kind, const QString& text) override;
     bool AskYesNo(const QString& caption, const QString& text) override;
+    Answer AskYesNoCancel(const QString& caption, const QString& text) override;
     std::optional<float> AskUserConductivity() override;
     void ShowCoefficientCalculator(CoefficientCalculator& calculator) override;
 

@@ -16,7 +16,9 @@
 #include "shell/Version.h"
 #include "workspace/TPipeForm.h"
 #include "workspace/TPipeSizingForm.h"
+#include "workspace/TProjectForm.h"
 #include <QTimer>
+#include <utility>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -144,6 +146,8 @@ void Tfrm_Main::BuildControls() {
         makeAction(Menu_Sheets, QStringLiteral("Menu_Sheets_SurfaceTemperature"), 7);
     Menu_Sizing = makeAction(MainMenu1, QStringLiteral("Menu_Sizing"), -1);
     connect(Menu_Sizing, &QAction::triggered, this, &Tfrm_Main::OpenSizing);
+    Menu_Project = makeAction(MainMenu1, QStringLiteral("Menu_Project"), -1);
+    connect(Menu_Project, &QAction::triggered, this, [this] { OpenProject(); });
     Menu_Info = makeAction(MainMenu1, QStringLiteral("Menu_Info"), -1);
     Help1 = makeAction(MainMenu1, QStringLiteral("Help1"), -1);
     Menu_End = makeAction(MainMenu1, QStringLiteral("Menu_End"), -1);
@@ -211,12 +215,18 @@ void Tfrm_Main::FormShow() {
     Menu_Pipes->setTitle(QStringLiteral("Rurociagi"));
     Menu_Sheets->setTitle(QStringLiteral("Plyty"));
     Menu_Sizing->setText(QStringLiteral("Dobor izolacji"));
+    Menu_Project->setText(ProjectCaption);
     Help1->setText(QStringLiteral("Pomoc"));
 
-    if (SplashMilliseconds > 0)
+    // The splash first, then the project named on the command line.
+    if (SplashMilliseconds > 0 || !StartProject.isEmpty())
         QTimer::singleShot(0, this, [this] {
-            TSplash splash(dataDir_, session_.Catalogue.FontName, SplashMilliseconds, this);
-            splash.exec();
+            if (SplashMilliseconds > 0) {
+                TSplash splash(dataDir_, session_.Catalogue.FontName, SplashMilliseconds, this);
+                splash.exec();
+            }
+            if (!StartProject.isEmpty())
+                OpenProject(std::exchange(StartProject, QString()));
         });
 
     // The configured family on the window and its controls; sizes and styles stay as designed.
@@ -245,6 +255,15 @@ void Tfrm_Main::OpenSizing() {
     form.OpenUrl = OpenUrl;
     if (OnCalculationWindow)
         OnCalculationWindow(form);
+    form.exec();
+}
+
+void Tfrm_Main::OpenProject(const QString& fileName) {
+    TProjectForm form(session_, prompts_, dataDir_, this);
+    if (OnProjectWindow)
+        OnProjectWindow(form);
+    if (!fileName.isEmpty())
+        form.OpenFile(fileName);
     form.exec();
 }
 

@@ -37,6 +37,12 @@ public:
     void OpenCalculation(int calculationType);
     // Opens a fresh insulation sizing window, modally.
     void OpenSizing();
+    // Opens the project window, modally: a new project, or the one in `fileName`.
+    void OpenProject(const QString& fileName = QString());
+    // A project file to open once the window has first shown (the command line's).
+    QString StartProject;
+    // Called with the project window once it is made, before it is shown; tests use it.
+    std::function<void(class TProjectForm&)> OnProjectWindow;
     // How long the splash stays when the window first shows; 0 shows none (tests).
     int SplashMilliseconds = 3000;
     QDialog* InfoWindow() const;
@@ -89,6 +95,7 @@ private:
     QAction* Menu_Sheets_ThicknessofInsulation = nullptr;
     QAction* Menu_Sheets_SurfaceTemperature = nullptr;
     QAction* Menu_Sizing = nullptr;
+    QAction* Menu_Project = nullptr;
     QAction* Menu_Info = nullptr;
     QAction* Help1 = nullptr;
     QAction* Menu_End = nullptr;
