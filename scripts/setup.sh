@@ -21,11 +21,20 @@ test_packages=(
   xvfb xauth dbus-x11 at-spi2-core python3-pyatspi imagemagick xdotool
   desktop-file-utils appstream dpkg-dev file valgrind time
 )
+# The Windows build (cross compiler, Wine, NSIS, the icon tools) for test.sh's Windows stage.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 googletest xz-utils
+  wine64 wine nsis fonts-liberation icoutils librsvg2-bin ccache
+)
 case $purpose in
   run) packages=("${run_packages[@]}"); locales=() ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}"); locales=(pl_PL.UTF-8 en_US.UTF-8) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
+[ "$purpose" = test ] && packages+=("${windows_packages[@]}")
+# Then, as the user who runs it: the Windows Qt unpacked and GoogleTest built for it, in
+# build/toolchain/ (scripts/windows-deps.sh; each redone only when its source changed).
+windows_libraries() { [ "$purpose" != test ] || "$(dirname "$0")/windows-deps.sh"; }
 
 missing=()
 for p in "${packages[@]}"; do
@@ -41,6 +50,7 @@ for l in "${locales[@]}"; do
   fi
 done
 if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
+  windows_libraries
   exit 0
 fi
 
@@ -65,6 +75,7 @@ sudo=${KELVARA_SUDO:-sudo} # the tests point it at a command that does not exist
 if [ "$(id -u)" -eq 0 ]; then
   echo "Installing them."
   bash -c "$command"
+  windows_libraries
 elif command -v "$sudo" >/dev/null 2>&1; then
   echo "Installing them with $sudo."
   if ! "$sudo" bash -c "$command"; then
@@ -72,6 +83,7 @@ elif command -v "$sudo" >/dev/null 2>&1; then
     echo "  su -c '$command'"
     exit 3
   fi
+  windows_libraries
 else
   echo "Installing needs root, and neither root nor sudo is available. Nothing was installed."
   echo "Run this (su asks for the root password), then start ./$purpose.sh again:"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Prepares the libraries the Windows build links, in build/toolchain/ (ignored, never in
+# ../shared): the cross-built Qt unpacked from ../shared/toolchains, and GoogleTest built for
+# MinGW from Debian's sources (/usr/src/googletest). Each is redone only when its source changed.
+# Needs the packages of `scripts/setup.sh test`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+toolchains=${KELVARA_TOOLCHAINS:-$root/../shared/toolchains}
+out=$root/build/toolchain
+mkdir -p "$out"
+
+# Qt: unpacked again when the tarball differs from the one unpacked last.
+tarball=$toolchains/qt6-mingw-6.4.2.tar.xz
+if [ ! -f "$tarball" ]; then
+  echo "windows-deps: $tarball is missing" >&2
+  exit 1
+fi
+stamp="$(stat -c '%s %Y' "$tarball") $(basename "$tarball")"
+if [ ! -f "$out/qt6-mingw/bin/Qt6Core.dll" ] || [ "$(cat "$out/qt6-mingw.stamp" 2>/dev/null)" != "$stamp" ]; then
+  echo "windows-deps: unpacking $(basename "$tarball") into build/toolchain/"
+  rm -rf "$out/qt6-mingw" "$out/qt6-mingw.stamp"
+  tar -xJf "$tarball" -C "$out"
+  echo "$stamp" > "$out/qt6-mingw.stamp"
+fi
+
+# GoogleTest for MinGW, from the sources of the installed googletest package.
+gtest_version=$(dpkg-query -W -f='${Version}' googletest 2>/dev/null || echo none)
+if [ ! -f "$out/gtest/lib/libgtest.a" ] || [ "$(cat "$out/gtest.stamp" 2>/dev/null)" != "$gtest_version" ]; then
+  echo "windows-deps: building GoogleTest $gtest_version for MinGW"
+  rm -rf "$out/gtest" "$out/gtest-build" "$out/gtest.stamp"
+  cmake -S /usr/src/googletest -B "$out/gtest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$out/gtest" -Dgtest_disable_pthreads=OFF >/dev/null
+  cmake --build "$out/gtest-build" -j "$(nproc)" >/dev/null
+  cmake --install "$out/gtest-build" >/dev/null
+  rm -rf "$out/gtest-build"
+  echo "$gtest_version" > "$out/gtest.stamp"
+fi
+
+# The toolkit's Polish texts are the same files on every platform: Debian's, where the Windows
+# Qt looks for them (its translations folder).
+mkdir -p "$out/qt6-mingw/translations"
+cp -u /usr/share/qt6/translations/qtbase_pl.qm "$out/qt6-mingw/translations/"
