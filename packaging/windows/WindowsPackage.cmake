@@ -60,10 +60,11 @@ string(REPLACE "@CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS@" [=[@CPACK_NSIS_EXTRA_UNIN
   StrCmp $0 "Kelvara.Project" 0 +2
   DeleteRegKey HKLM "Software\Classes\.kelvara"
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)']=] template "${template}")
-# Texts in UTF-8 (the template starts with a byte-order mark and a comment line).
+# A 64-bit installer with texts in UTF-8, so it runs where only 64-bit programs do (a Wine
+# without its 32-bit part); the template starts with a byte-order mark and a comment line.
 string(FIND "${template}" "\n" first_line_end)
 math(EXPR rest_begin "${first_line_end} + 1")
 string(SUBSTRING "${template}" 0 ${rest_begin} first_line)
 string(SUBSTRING "${template}" ${rest_begin} -1 rest)
-file(WRITE ${CMAKE_BINARY_DIR}/packaging/nsis/NSIS.template.in "${first_line}Unicode true\n${rest}")
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/nsis/NSIS.template.in "${first_line}Target amd64-unicode\n${rest}")
 set(CPACK_MODULE_PATH ${CMAKE_BINARY_DIR}/packaging/nsis)

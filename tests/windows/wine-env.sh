@@ -15,6 +15,9 @@ kelvara_wine_env() {
   cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$fonts/"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
+    # Windows has Arial; Wine gets its metric twin, as the program's windows are laid out for it.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+      /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
     wineserver -w
   fi
 }
