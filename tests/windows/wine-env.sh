@@ -16,7 +16,8 @@ kelvara_wine_env() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >/dev/null 2>&1
     # Windows has Arial; Wine gets its metric twin, as the program's windows are laid out for it.
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    # Wine's font replacements list it under the name "Arial" too.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
       /v Arial /t REG_SZ /d 'Liberation Sans' /f >/dev/null
     wineserver -w
   fi
