@@ -45,7 +45,7 @@ begin "Windows: cross build and installer (scripts/windows.sh), tests and instal
 scripts/windows.sh
 xvfb-run -a -s '-screen 0 1280x1024x24' bash -c \
   'tests/windows/check_tests.sh build/windows && tests/windows/check_imports.sh build/windows &&
-   tests/windows/check_installer.sh build/windows'
+   tests/windows/check_decimal_separator.sh build/windows && tests/windows/check_installer.sh build/windows'
 
 begin "fuzz targets, a short run each (scripts/fuzz.sh runs them longer)"
 cmake --preset fuzz

@@ -42,32 +42,11 @@ line=$(head -n 1 "$cases/2-pipe-heatloss.tsv" |
 step "installed kelvara-cli.exe computes a reference line"
 
 # The installed program on the windows platform: its main window, then closed on request.
-(cd "$bin" && wine kelvara.exe) &
-program=$!
-window=""
-for _ in $(seq 60); do
-  window=$(xdotool search --name '^Kelvara 5$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 1
-done
-[ -n "$window" ] || fail "kelvara.exe showed no window \"Kelvara 5\""
-sleep 5 # the splash closes after 3 s
+kelvara_start "$bin"
 if [ -n "$shot" ]; then
   import -window "$window" "$shot"
 fi
-# taskkill without /f asks the window to close, as the title bar's close button does.
-wine taskkill /im kelvara.exe >/dev/null
-question=""
-for _ in $(seq 30); do
-  question=$(xdotool search --name '^Kelvara$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
-  sleep 1
-done
-[ -n "$question" ] || fail "closing showed no question"
-xdotool windowfocus --sync "$question" key alt+t
-for _ in $(seq 30); do
-  kill -0 "$program" 2>/dev/null || break
-  sleep 1
-done
-! kill -0 "$program" 2>/dev/null || fail "kelvara.exe did not end after Yes to its closing question"
+kelvara_close
 step "installed kelvara.exe showed \"Kelvara 5\" and closed after its closing question"
 
 wine "$program_files\\Kelvara\\Uninstall.exe" /S

@@ -28,3 +28,36 @@ kelvara_wine_qt() {
   shift
   (cd "$dir" && wine cmd /c "set QT_QPA_PLATFORM=offscreen&& set QT_QPA_FONTDIR=$(winepath -w "$fonts")&& set QT_LOGGING_RULES=qt.qpa.*=false&& $*")
 }
+
+# kelvara_start DIR: starts DIR/kelvara.exe on the windows platform and waits for its main
+# window "Kelvara 5" (after the splash); sets $program (the wine process) and $window.
+kelvara_start() {
+  (cd "$1" && wine kelvara.exe) &
+  program=$!
+  window=""
+  for _ in $(seq 60); do
+    window=$(xdotool search --name '^Kelvara 5$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 1
+  done
+  [ -n "$window" ] || { echo "FAILED: kelvara.exe showed no window \"Kelvara 5\""; return 1; }
+  sleep 5 # the splash closes after 3 s
+}
+
+# kelvara_close: asks the program to close as the title bar's close button does (taskkill
+# without /f), answers Yes ("Tak") to its closing question and waits until it has ended.
+kelvara_close() {
+  local question=""
+  wine taskkill /im kelvara.exe >/dev/null
+  for _ in $(seq 30); do
+    question=$(xdotool search --name '^Kelvara$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
+    sleep 1
+  done
+  [ -n "$question" ] || { echo "FAILED: closing showed no question"; return 1; }
+  xdotool windowfocus --sync "$question" key alt+t
+  for _ in $(seq 30); do
+    kill -0 "$program" 2>/dev/null || return 0
+    sleep 1
+  done
+  echo "FAILED: kelvara.exe did not end after Yes to its closing question"
+  return 1
+}
