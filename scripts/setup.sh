@@ -24,6 +24,7 @@ test_packages=(
 # The Windows build (cross compiler, Wine, NSIS, the icon tools) for test.sh's Windows stage.
 windows_packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 googletest xz-utils
+  libz-mingw-w64-dev
   wine64 wine nsis fonts-liberation icoutils librsvg2-bin ccache
 )
 case $purpose in

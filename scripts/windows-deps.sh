@@ -42,3 +42,44 @@ fi
 # Qt looks for them (its translations folder).
 mkdir -p "$out/qt6-mingw/translations"
 cp -u /usr/share/qt6/translations/qtbase_pl.qm "$out/qt6-mingw/translations/"
+
+# libxlsxwriter for MinGW, from the source of Debian's package of the version installed for
+# Linux, as a static library with zlib (Debian's libz-mingw-w64-dev) inside, in
+# build/toolchain/mingw-libs, a prefix of the windows preset.
+xlsx_version=$(dpkg-query -W -f='${source:Version}' libxlsxwriter-dev 2>/dev/null || true)
+if [ -n "$xlsx_version" ] && { [ ! -f "$out/mingw-libs/include/xlsxwriter.h" ] ||
+     [ "$(cat "$out/mingw-libs.stamp" 2>/dev/null)" != "$xlsx_version" ]; }; then
+  echo "windows-deps: building libxlsxwriter $xlsx_version for MinGW"
+  # apt-get source needs deb-src entries; Debian's are added when none are configured (root).
+  if ! apt-get source --print-uris "libxlsxwriter=$xlsx_version" >/dev/null 2>&1; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "windows-deps: apt-get source needs deb-src lines; as root, run scripts/windows-deps.sh once" >&2
+      exit 3
+    fi
+    cat > /etc/apt/sources.list.d/kelvara-deb-src.sources <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+    apt-get update -qq
+  fi
+  rm -rf "$out/mingw-libs" "$out/mingw-libs.stamp" "$out/xlsxwriter-src"
+  mkdir -p "$out/xlsxwriter-src"
+  (cd "$out/xlsxwriter-src" && apt-get source --download-only "libxlsxwriter=$xlsx_version" >/dev/null 2>&1 &&
+     dpkg-source -x libxlsxwriter_*.dsc src >/dev/null 2>&1)
+  cmake -S "$out/xlsxwriter-src/src" -B "$out/xlsxwriter-src/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchains/mingw-w64-x86_64.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$out/mingw-libs" -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTS=OFF \
+    -DBUILD_EXAMPLES=OFF >/dev/null
+  cmake --build "$out/xlsxwriter-src/build" -j "$(nproc)" >/dev/null
+  cmake --install "$out/xlsxwriter-src/build" >/dev/null
+  # zlib's objects go into the same archive, so that linking the one library found by
+  # find_library(xlsxwriter) is enough, and no zlib DLL is needed beside the program.
+  mkdir "$out/xlsxwriter-src/zlib"
+  (cd "$out/xlsxwriter-src/zlib" && x86_64-w64-mingw32-ar x /usr/x86_64-w64-mingw32/lib/libz.a &&
+     x86_64-w64-mingw32-ar rs "$out/mingw-libs/lib/libxlsxwriter.a" ./*.o)
+  rm -rf "$out/xlsxwriter-src"
+  echo "$xlsx_version" > "$out/mingw-libs.stamp"
+fi
