@@ -36,7 +36,7 @@ kelvara_start() {
   program=$!
   window=""
   for _ in $(seq 60); do
-    window=$(xdotool search --name '^Kelvara 5$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --onlyvisible --name '^Kelvara 5$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 1
   done
   [ -n "$window" ] || { echo "FAILED: kelvara.exe showed no window \"Kelvara 5\""; return 1; }
@@ -49,11 +49,15 @@ kelvara_close() {
   local question=""
   wine taskkill /im kelvara.exe >/dev/null
   for _ in $(seq 30); do
-    question=$(xdotool search --name '^Kelvara$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
+    question=$(xdotool search --onlyvisible --name '^Kelvara$' 2>/dev/null | head -n 1) && [ -n "$question" ] && break
     sleep 1
   done
   [ -n "$question" ] || { echo "FAILED: closing showed no question"; return 1; }
-  xdotool windowfocus --sync "$question" key alt+t
+  # Alt+T is "Tak" (Yes); the box may still be on its way to the screen at the first try.
+  for _ in $(seq 10); do
+    xdotool windowfocus --sync "$question" key alt+t 2>/dev/null && break
+    sleep 1
+  done
   for _ in $(seq 30); do
     kill -0 "$program" 2>/dev/null || return 0
     sleep 1
