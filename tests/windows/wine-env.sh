@@ -29,10 +29,15 @@ kelvara_wine_qt() {
   (cd "$dir" && wine cmd /c "set QT_QPA_PLATFORM=offscreen&& set QT_QPA_FONTDIR=$(winepath -w "$fonts")&& set QT_LOGGING_RULES=qt.qpa.*=false&& $*")
 }
 
-# kelvara_start DIR: starts DIR/kelvara.exe on the windows platform and waits for its main
-# window "Kelvara 5" (after the splash); sets $program (the wine process) and $window.
+# kelvara_start DIR [PLATFORM]: starts DIR/kelvara.exe on the windows platform (or PLATFORM, a
+# QT_QPA_PLATFORM value) and waits for its main window "Kelvara 5" (after the splash); sets
+# $program (the wine process) and $window.
 kelvara_start() {
-  (cd "$1" && wine kelvara.exe) &
+  if [ -n "${2:-}" ]; then
+    (cd "$1" && wine cmd /c "set QT_QPA_PLATFORM=$2&& kelvara.exe") &
+  else
+    (cd "$1" && wine kelvara.exe) &
+  fi
   program=$!
   window=""
   for _ in $(seq 60); do
