@@ -33,6 +33,16 @@ for t in core_shell_tests core_engine_tests core_workspace_tests core_output_tes
   timed "$t" kelvara_wine_qt "$bin" "$t.exe --gtest_brief=1"
 done
 timed gui_tests kelvara_wine_qt "$bin" "gui_tests.exe --gtest_brief=1 --gtest_filter=-$linux_side_only"
+# A window test that waits on Wine's focus handling fails now and then under load; the failed
+# cases run once more, by name, and the output says so.
+if [ ${#failed[@]} -gt 0 ] && [ "${failed[${#failed[@]} - 1]}" = gui_tests ]; then
+  again=$(grep -ao '^\[  FAILED  \] [A-Za-z0-9_/.]*' "$tmp/gui_tests.log" | awk '{print $4}' | sort -u | paste -sd: -)
+  if [ -n "$again" ]; then
+    echo "  running the failed window tests once more: $again"
+    unset "failed[${#failed[@]} - 1]"
+    timed gui_tests_again kelvara_wine_qt "$bin" "gui_tests.exe --gtest_brief=1 --gtest_filter=$again"
+  fi
+fi
 
 # Every reference line, byte for byte (LF line ends as on Linux).
 cases=${KELVARA_REFERENCE_CASES:-$(cd "$build/../.." && pwd)/../shared/reference-cases}
