@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what building and testing Kelvara needs, then runs every stage: the format check,
 # the build with tests and its suite, the same suite under a decimal-comma locale, the
-# sanitizer build and its suite, and a short run of every fuzz target.
+# sanitizer build and its suite, the Windows build with its tests and installer under Wine, and a
+# short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
-stages=7
+stages=8
 stage=0
 current=""
 
@@ -40,10 +41,16 @@ cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
+begin "Windows: cross build and installer (scripts/windows.sh), tests and installer under Wine"
+scripts/windows.sh
+xvfb-run -a -s '-screen 0 1280x1024x24' bash -c \
+  'tests/windows/check_tests.sh build/windows && tests/windows/check_imports.sh build/windows &&
+   tests/windows/check_decimal_separator.sh build/windows && tests/windows/check_installer.sh build/windows'
+
 begin "fuzz targets, a short run each (scripts/fuzz.sh runs them longer)"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
 
 echo
-echo "=== all $stages stages passed: set-up, format, build, tests, tests under pl_PL, sanitizer, fuzz"
+echo "=== all $stages stages passed: set-up, format, build, tests, tests under pl_PL, sanitizer, Windows, fuzz"

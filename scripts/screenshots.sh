@@ -11,3 +11,9 @@ for report in report-4 sizing-report project-report; do
   rm "docs/screenshots/$report.pdf"
 done
 ls docs/screenshots
+# The main window of the installed Windows program under Wine, when the Windows build is there
+# (scripts/windows.sh).
+if ls build/windows/kelvara-*-win64.exe >/dev/null 2>&1; then
+  xvfb-run -a -s '-screen 0 1280x1024x24' \
+    tests/windows/check_installer.sh build/windows docs/screenshots/windows-main.png
+fi

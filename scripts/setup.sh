@@ -24,11 +24,21 @@ test_packages=(
 # The fonts the window and end-to-end tests check the layouts under, each given for "Arial" in
 # turn (DejaVu Sans comes with the run packages), and fc-match, which the tests ask.
 test_packages+=(fonts-liberation fonts-urw-base35 fontconfig)
+# The Windows build (cross compiler, Wine, NSIS, the icon tools) for test.sh's Windows stage.
+windows_packages=(
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 googletest xz-utils
+  libz-mingw-w64-dev
+  wine64 wine nsis fonts-liberation icoutils librsvg2-bin ccache
+)
 case $purpose in
   run) packages=("${run_packages[@]}"); locales=() ;;
   test) packages=("${run_packages[@]}" "${test_packages[@]}"); locales=(pl_PL.UTF-8 en_US.UTF-8) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
+[ "$purpose" = test ] && packages+=("${windows_packages[@]}")
+# Then, as the user who runs it: the Windows Qt unpacked and GoogleTest built for it, in
+# build/toolchain/ (scripts/windows-deps.sh; each redone only when its source changed).
+windows_libraries() { [ "$purpose" != test ] || "$(dirname "$0")/windows-deps.sh"; }
 
 missing=()
 for p in "${packages[@]}"; do
@@ -44,6 +54,7 @@ for l in "${locales[@]}"; do
   fi
 done
 if [ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ]; then
+  windows_libraries
   exit 0
 fi
 
@@ -68,6 +79,7 @@ sudo=${KELVARA_SUDO:-sudo} # the tests point it at a command that does not exist
 if [ "$(id -u)" -eq 0 ]; then
   echo "Installing them."
   bash -c "$command"
+  windows_libraries
 elif command -v "$sudo" >/dev/null 2>&1; then
   echo "Installing them with $sudo."
   if ! "$sudo" bash -c "$command"; then
@@ -75,6 +87,7 @@ elif command -v "$sudo" >/dev/null 2>&1; then
     echo "  su -c '$command'"
     exit 3
   fi
+  windows_libraries
 else
   echo "Installing needs root, and neither root nor sudo is available. Nothing was installed."
   echo "Run this (su asks for the root password), then start ./$purpose.sh again:"

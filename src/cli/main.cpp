@@ -6,6 +6,11 @@
 #include <QFile>
 #include <cstdio>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 void Write(std::FILE* stream, const std::string& text) {
@@ -49,6 +54,13 @@ QString Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Lines end in LF as on Linux, so the output is the same bytes on every platform; input
+    // lines may end in CR LF either way (the reader drops the CR).
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     QCoreApplication app(argc, argv);
     kelvara::BatchOptions options;
     options.dataDir = kelvara::FindDataDir(QCoreApplication::applicationDirPath());

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <QAction>
@@ -323,6 +324,10 @@ TEST_F(CalculationWindowUi, ReportReachesThePdfInOrder) {
 TEST_F(CalculationWindowUi, PdfDialogProposesTheDocumentsFolderInPolish) {
     const auto polish = InstallToolkitTranslations(QCoreApplication::applicationDirPath());
     ASSERT_NE(polish, nullptr) << "qtbase_pl.qm not found (package qt6-translations-l10n)";
+#ifdef _WIN32
+    // The user's known folder "Documents".
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#else
     QTemporaryDir config;
     const QString documents = config.filePath(QStringLiteral("Dokumenty"));
     ASSERT_TRUE(QDir().mkpath(documents));
@@ -332,6 +337,7 @@ TEST_F(CalculationWindowUi, PdfDialogProposesTheDocumentsFolderInPolish) {
     dirs.close();
     const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+#endif
 
     Open(2);
     Pick(Find<QComboBox>(QStringLiteral("MaterialList5")), 0);
@@ -371,10 +377,12 @@ TEST_F(CalculationWindowUi, PdfDialogProposesTheDocumentsFolderInPolish) {
         preview->reject();
     });
     report.Cmd_previewClick();
+#ifndef _WIN32
     if (oldConfig.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", oldConfig);
+#endif
 
     EXPECT_TRUE(sawPreview);
     EXPECT_EQ(title, QStringLiteral("Zapisz jako PDF"));

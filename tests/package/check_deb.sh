@@ -11,6 +11,9 @@ deb=$(ls "$work"/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 test -f "$work/root/usr/share/kelvara/tt_p.txt"
+# The program's terms and the licences of what it uses.
+test -f "$work/root/usr/share/doc/kelvara/LICENSE"
+test -f "$work/root/usr/share/doc/kelvara/licenses/LGPL-3.0.txt"
 check_desktop_files "$work/root/usr/share"
 check_batch_tool "$work/root/usr/bin/kelvara-cli"
 check_program_starts "$work/root/usr/bin/kelvara"

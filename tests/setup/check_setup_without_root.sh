@@ -37,4 +37,4 @@ check run.sh qt6-translations-l10n clang
 check test.sh libreoffice-calc-nogui ""
 out=$(cd / && PATH="$stubs:$PATH" KELVARA_SUDO=kelvara-no-such-sudo "$root/test.sh" 2>&1) || true
 grep -q "locale-gen" <<<"$out" || { echo "test.sh: the locales are not generated"; exit 1; }
-grep -q "=== FAILED in stage 1/7: set-up" <<<"$out" || { echo "test.sh: no failed stage"; exit 1; }
+grep -q "=== FAILED in stage 1/8: set-up" <<<"$out" || { echo "test.sh: no failed stage"; exit 1; }

@@ -3,9 +3,12 @@
 #include "AppError.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -95,6 +98,28 @@ namespace {
 // The common case of a plain decimal such as "-25.4" without the general conversion: its digits
 // as an integer and a power of ten, both exact in a long double, so one division rounds the
 // quotient correctly, as the conversion would. False when the text is not of that kind.
+// Reads a whole text of the form [-]digits[.digits][e[+-]digits], correctly rounded.
+bool ReadLongDouble(const std::string& number, long double& parsed) {
+#ifdef __MINGW32__
+    // MinGW's from_chars for long double rounds through double; its strtold is exact, but reads
+    // the decimal point of the C runtime's locale, so the text gets that one.
+    std::string text = number;
+    const char* point = std::localeconv()->decimal_point;
+    if (const std::size_t dot = text.find('.'); dot != std::string::npos && point && *point)
+        text.replace(dot, 1, point);
+    char* end = nullptr;
+    errno = 0;
+    parsed = std::strtold(text.c_str(), &end);
+    return end == text.c_str() + text.size() && errno != ERANGE;
+#else
+    const char* first = number.data();
+    const char* last = first + number.size();
+    // from_chars takes no leading "+" but does take "-".
+    const auto [ptr, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
+    return ec == std::errc() && ptr == last;
+#endif
+}
+
 bool ExactQuotient(const std::string& number, long double& value) {
     constexpr int mantissaBits = std::numeric_limits<long double>::digits;
     constexpr std::uint64_t largestExact =
@@ -176,11 +201,7 @@ bool ParseDotNumber(const QString& text, long double& value) {
     if (ExactQuotient(number, value))
         return true;
     long double parsed = 0;
-    const char* first = number.data();
-    const char* last = first + number.size();
-    // from_chars takes no leading "+" but does take "-".
-    const auto [ptr, ec] = std::from_chars(first, last, parsed, std::chars_format::general);
-    if (ec != std::errc() || ptr != last || !std::isfinite(parsed))
+    if (!ReadLongDouble(number, parsed) || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;

@@ -5,7 +5,7 @@
 #include "shell/Look.h"
 #include "shell/NumberText.h"
 #include "shell/ProgramInfo.h"
-#include "shell/Version.h"
+#include "shell/ProgramVersion.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -116,8 +116,7 @@ Tfrm_Info::Tfrm_Info(const Catalogues& catalogues, const QString& dataDir, QWidg
 
 void Tfrm_Info::showEvent(QShowEvent* event) {
     CentreOn(this, DesktopArea(this));
-    // The four-part version of the build: major.minor.release.build.
-    TntLabel1->setText(QLatin1String(version::Full));
+    TntLabel1->setText(ProgramVersion());
     Cmd_OK->setText(QStringLiteral("Ok"));
     TntLabel2->setText(QStringLiteral("kontakt"));
     TntLabel3->setText(ExpandLineBreaks(catalogues_.SalesAdress).replace(u'\r', u'\n'));
