@@ -22,6 +22,11 @@ trap 'status=$?; [ $status -eq 0 ] || echo "=== FAILED in stage $stage/$stages: 
 begin "set-up: Debian packages and locales"
 scripts/setup.sh test
 
+# Builds share compiled objects through ccache (installed by the set-up) when it is there.
+if command -v ccache >/dev/null; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+fi
+
 begin "format: clang-format over src, tests, bench and fuzz"
 find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort |
   xargs clang-format --dry-run --Werror
