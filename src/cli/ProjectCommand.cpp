@@ -26,16 +26,12 @@ QString WithComma(const QString& line, bool comma) {
     return fields.join(u'\t');
 }
 
-// A list field given by its position from 1, as `pipe-sizing` reads it, becomes its text.
-void ListFieldsAsText(ProjectData& project, const ProjectModel& model) {
+// A list field given as `pipe-sizing` reads it (a position, a regulation row) becomes its text.
+void ListFieldsAsText(ProjectData& project, const Session& configured) {
     for (ProjectRun& run : project.runs)
         for (int input : {int(SizingMaterial), int(SizingCase)}) {
             QString& field = run.inputs[std::size_t(input)];
-            const QStringList choices = model.Choices(ProjectModel::FirstInputColumn + input);
-            bool ok = false;
-            const int position = field.trimmed().toInt(&ok);
-            if (!choices.contains(field) && ok && position >= 1 && position <= choices.size())
-                field = choices[position - 1];
+            field = RunChoiceText(configured, input, field);
         }
 }
 
@@ -57,7 +53,7 @@ int CreateProject(const Session& configured, const ProjectOptions& options, cons
     }
     model.Apply(std::get<ProjectEdit>(paste));
     ProjectData project = model.Project();
-    ListFieldsAsText(project, model);
+    ListFieldsAsText(project, configured);
     QString message;
     if (!SaveProject(options.file, project, message)) {
         Append(err, QStringLiteral("kelvara-cli: %1\n").arg(message));

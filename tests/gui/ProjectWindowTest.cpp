@@ -48,14 +48,10 @@ constexpr int Out = ProjectModel::FirstResultColumn;
 // A hot pipe's fields after the mark, as a spreadsheet line holds them; the installation
 // case follows the inner diameter.
 QString HotLine(const QString& mark, const QString& outer, const QString& inner) {
-    const double d = inner.toDouble();
-    const QString regulation =
-        d <= 22 ? QStringLiteral("Srednica wewnetrzna do 22 mm")
-        : d <= 35
-            ? QStringLiteral("Srednica wewnetrzna ponad 22 do 35 mm")
-            : QStringLiteral("Srednica wewnetrzna ponad 35 do 100 mm (grubosc rowna srednicy)");
-    return QStringList{mark,  "20",       "70", "50", outer, inner, "Welna mineralna (otuliny)",
-                       "9",   regulation, "",   "",   "",    "10",  "5000",
+    const QString ordinaryPipe =
+        QStringLiteral("Przewod zwykly (poz. 1-4 wg srednicy wewnetrznej)");
+    return QStringList{mark,  "20",         "70", "50", outer, inner, "Welna mineralna (otuliny)",
+                       "9",   ordinaryPipe, "",   "",   "",    "10",  "5000",
                        "0,5", "0.7"}
         .join(u'\t');
 }
@@ -532,11 +528,13 @@ TEST_F(ProjectWindowTest, EveryControlIsNamedAndTabFollowsTheEye) {
 // Nothing cut off at 1024 × 768 under each font a user may get for "Arial".
 TEST_F(ProjectWindowTest, NothingIsCutOffAt1024x768UnderEveryFont) {
     form.reset();
+    int checked = 0;
     for (const char* family : {"DejaVu Sans", "Liberation Sans", "Nimbus Sans"}) {
-        if (!QFontDatabase::hasFamily(QString::fromLatin1(family))) {
-            ADD_FAILURE() << family << " is not installed";
+        // Each run of the window tests offers one font for "Arial"; the others are checked in
+        // their own runs.
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(family)))
             continue;
-        }
+        ++checked;
         session.Catalogue.FontName = QString::fromLatin1(family);
         Open();
         // The whole window, its frame included, on a screen of 1024 × 768.
@@ -578,6 +576,7 @@ TEST_F(ProjectWindowTest, NothingIsCutOffAt1024x768UnderEveryFont) {
         form->UndoStack().setClean();
         form->close();
     }
+    EXPECT_GT(checked, 0) << "none of the fonts is installed";
 }
 
 TEST_F(ProjectWindowTest, PrintedReportHasEveryRunAndNumbersItsPages) {

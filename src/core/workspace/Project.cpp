@@ -156,6 +156,19 @@ QStringList RunChoices(const Session& configured, int input) {
     return window.Input(input).MaterialItemList();
 }
 
+QString RunChoiceText(const Session& configured, int input, const QString& field) {
+    if (input != SizingMaterial && input != SizingCase)
+        return field;
+    Session session = FreshSession(configured);
+    RunPrompts prompts;
+    PipeSizingWindow window(session, prompts);
+    window.TntFormShow();
+    const QStringList items = window.Input(input).MaterialItemList();
+    const int index = input == SizingCase ? CaseIndex(window, session.Catalogue, field, true)
+                                          : ListIndex(items, field, true);
+    return index >= 0 && index < items.size() ? items[index] : field;
+}
+
 RunResult SizeRun(const Session& configured, const RunInputs& inputs, bool byPosition) {
     RunResult result;
     Session session = FreshSession(configured);

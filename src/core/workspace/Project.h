@@ -92,6 +92,10 @@ RunInputs DefaultRunInputs(const Session& configured);
 ProjectData NewProject(const Session& configured);
 // The lists of the two list inputs, as the sizing window offers them.
 QStringList RunChoices(const Session& configured, int input);
+// A list input as `kelvara-cli pipe-sizing` reads it (the text, a position from 1; for the
+// installation case a regulation row's name or number) as the text the list shows; a field
+// that names no entry comes back as it was.
+QString RunChoiceText(const Session& configured, int input, const QString& field);
 // The labels and units of the fifteen inputs, as the sizing window shows them.
 QString RunInputLabel(int input);
 QString RunInputUnit(int input);

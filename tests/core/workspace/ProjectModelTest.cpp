@@ -23,14 +23,15 @@ protected:
         ASSERT_TRUE(prompts.messages.empty());
         model = std::make_unique<ProjectModel>(configured);
     }
-    // A run from its mark and fifteen TAB-separated fields; "M1"/"M2" and "C1"/"C2" stand for
-    // the first two materials and installation cases.
+    // A run from its mark and fifteen TAB-separated fields; "M1"/"M2" stand for the first two
+    // materials, "C1" for the ordinary pipe as the list names it and "C2" for the regulation's
+    // second row by its own name, as older projects store it (also the ordinary pipe).
     ProjectRun MakeRun(const QString& mark, const QString& fields) const {
         QString text = fields;
         const Catalogues& c = configured.Catalogue;
         text.replace(QStringLiteral("M1"), c.MaterialNames[0])
             .replace(QStringLiteral("M2"), c.MaterialNames[1])
-            .replace(QStringLiteral("C1"), c.RegulationNames[0])
+            .replace(QStringLiteral("C1"), InstallationCases(c).front().name)
             .replace(QStringLiteral("C2"), c.RegulationNames[1]);
         const QStringList list = text.split(u'\t');
         EXPECT_EQ(list.size(), RunInputCount) << mark.toStdString();
@@ -86,7 +87,10 @@ TEST_F(Schedule, HeadingsCarryUnitsAndListsOfferTheSizingLists) {
     EXPECT_EQ(ProjectModel::ColumnHeading(ProjectModel::FirstResultColumn + ResultCo2),
               QStringLiteral("emisja CO2 w roku [kg]"));
     EXPECT_EQ(model->Choices(1 + SizingMaterial), configured.Catalogue.MaterialNames);
-    EXPECT_EQ(model->Choices(1 + SizingCase), configured.Catalogue.RegulationNames);
+    QStringList cases;
+    for (const InstallationCase& c : InstallationCases(configured.Catalogue))
+        cases << c.name;
+    EXPECT_EQ(model->Choices(1 + SizingCase), cases);
     EXPECT_TRUE(model->Choices(1 + SizingH).isEmpty());
     // A new run starts from the defaults of the sizing window.
     EXPECT_EQ(model->NewRun().inputs[SizingH], QStringLiteral("9.000"));
@@ -145,8 +149,9 @@ TEST_F(Schedule, ResultsAreTheEnginesForEachRun) {
         EXPECT_EQ(ResultCell(row, ResultEnergy), FormatFloat("#########0.0", *r.yearlyEnergy));
         EXPECT_EQ(ResultCell(row, ResultCost), FormatFloat("#########0.00", *r.yearlyCost));
         EXPECT_EQ(ResultCell(row, ResultCo2), FormatFloat("#########0.0", *r.yearlyCo2));
-        EXPECT_EQ(ResultCell(row, ResultGoverning),
-                  PipeSizingWindow::ResultColumnLabels()[2 * int(*r.governing)]);
+        // The regulation's criterion also names the row that applied, "(poz. N)".
+        EXPECT_TRUE(ResultCell(row, ResultGoverning)
+                        .startsWith(PipeSizingWindow::ResultColumnLabels()[2 * int(*r.governing)]));
         EXPECT_FALSE(ResultCell(row, ResultSize).isEmpty());
         EXPECT_EQ(*model->Result(row).numbers[ResultLoss],
                   double(TextToFloat(ResultCell(row, ResultLoss))));
@@ -167,7 +172,7 @@ TEST_F(Schedule, RefusedRunKeepsItsInputsAndPointsAtTheField) {
         {"20\t60\t50\t22\t20\tM1\t9\tPrzewod w scianie\t\t\t\t10\t5000\t0.5\t0.7", SizingCase,
          messages::UnknownPipeCase.arg(QStringLiteral("Przewod w scianie"))},
         {"20\t60\t50\t22\t20\tM1\t9\tC1\t\t\t\t-1\t5000\t0.5\t0.7", SizingLength,
-         messages::WrongData},
+         QStringLiteral("Dlugosc rury: dozwolone od 0.001 do 1000000 m")},
         {"20\t60\t50\t22\t20\t\t9\tC1\t\t\t\t1\t5000\t0.5\t0.7", SizingMaterial,
          messages::NoMaterial},
     };
