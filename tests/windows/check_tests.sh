@@ -15,6 +15,8 @@ failed=()
 # same report code (README, "Windows").
 linux_side_only=CalculationWindowUi.ReportReachesThePdfInOrder:SizingFormUi.ReportReachesThePdfInOrder
 linux_side_only+=:Report.TheBuiltInPictureStandsInForAMissingOne:Report.TypeSizesAreExactPoints
+linux_side_only+=:WindowFaults.EveryReportTextStandsOnItsOwnLine
+linux_side_only+=:ProjectWindowTest.PrintedReportHasEveryRunAndNumbersItsPages
 
 timed() {
   local name=$1 start=$SECONDS

@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <clocale>
 #include <map>
+#include <string>
 #include <xlsxwriter.h>
 
 namespace kelvara {
@@ -111,6 +113,23 @@ void WriteMaterials(Sheet& sheet, const ProjectModel& model) {
     worksheet_set_column(sheet.Handle(), 1, 6, 18, nullptr);
 }
 
+// The library prints numbers with the C runtime, which follows LC_NUMERIC: under a
+// decimal-comma locale the file would hold "60,3", which no spreadsheet reads as a number.
+class CNumbers {
+public:
+    CNumbers() {
+        if (const char* current = std::setlocale(LC_NUMERIC, nullptr))
+            previous_ = current;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~CNumbers() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+private:
+    std::string previous_ = "C";
+};
+
 } // namespace
 
 bool WriteProjectSpreadsheet(const QString& path, const ProjectModel& model, QString& message) {
@@ -124,6 +143,7 @@ bool WriteProjectSpreadsheet(const QString& path, const ProjectModel& model, QSt
     if (!work.isValid())
         return fail(work.errorString());
     const QByteArray built = QFile::encodeName(work.filePath(QStringLiteral("project.xlsx")));
+    const CNumbers numbers;
     lxw_workbook* book = workbook_new(built.constData());
     if (!book)
         return fail(QStringLiteral("libxlsxwriter"));
