@@ -87,6 +87,9 @@ TProjectForm::TProjectForm(Session& session, Prompts& prompts, const QString& da
 }
 
 TProjectForm::~TProjectForm() {
+    // The undo stack, a child, is deleted after this window is only a QWidget: it must not
+    // call back into it then.
+    disconnect(undo_, nullptr, this, nullptr);
     // The views go before the model they show.
     delete table_;
     delete defaults_;
