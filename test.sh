@@ -23,8 +23,10 @@ begin "set-up: Debian packages and locales"
 scripts/setup.sh test
 
 # Builds share compiled objects through ccache (installed by the set-up) when it is there.
+# Paths are taken relative to the project, so a fresh checkout elsewhere reuses them too.
 if command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 fi
 
 begin "format: clang-format over src, tests, bench and fuzz"

@@ -24,15 +24,6 @@ namespace kelvara {
 
 namespace {
 
-// Each case starts from the start-up values, over the catalogue and tables read once.
-Session FreshSession(const Session& configured) {
-    Session session;
-    session.Catalogue = configured.Catalogue;
-    session.PipeToleranceTable = configured.PipeToleranceTable;
-    session.SheetToleranceTable = configured.SheetToleranceTable;
-    return session;
-}
-
 constexpr std::array<const char*, CalculationTypeCount> TypeNames = {
     "pipe-condensation", "pipe-surface",       "pipe-heatloss",  "pipe-temperature-drop",
     "pipe-freezing",     "sheet-condensation", "sheet-heatloss", "sheet-surface"};

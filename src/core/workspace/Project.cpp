@@ -27,15 +27,6 @@ public:
     std::optional<float> userLambda;
 };
 
-// Each run starts from the start-up values, over the catalogue and tables read once.
-Session FreshSession(const Session& configured) {
-    Session session;
-    session.Catalogue = configured.Catalogue;
-    session.PipeToleranceTable = configured.PipeToleranceTable;
-    session.SheetToleranceTable = configured.SheetToleranceTable;
-    return session;
-}
-
 // A list field: its text as the window shows it (a trailing blank of the log allowed), or with
 // `byPosition` its position from 1.
 int ListIndex(const QStringList& items, QString field, bool byPosition) {
@@ -121,6 +112,14 @@ QString RunResultUnit(int column) {
         return QString();
     const std::vector<SizingResultLine>& lines = Labels().lines;
     return lines[lines.size() - std::size_t(RunResultCount - column)].unit;
+}
+
+Session FreshSession(const Session& configured) {
+    Session session;
+    session.Catalogue = configured.Catalogue;
+    session.PipeToleranceTable = configured.PipeToleranceTable;
+    session.SheetToleranceTable = configured.SheetToleranceTable;
+    return session;
 }
 
 RunInputs DefaultRunInputs(const Session& configured) {

@@ -85,6 +85,9 @@ struct RunResult {
 // to the sizing's own check, as the batch tool reads its lines.
 RunResult SizeRun(const Session& configured, const RunInputs& inputs, bool byPosition = false);
 
+// A session at the start-up values over the catalogue and tables of `configured`, which are
+// read once: where each project run, and each batch case, starts.
+Session FreshSession(const Session& configured);
 // The inputs the sizing window starts with for the session's remembered values: the defaults
 // of a new project.
 RunInputs DefaultRunInputs(const Session& configured);
