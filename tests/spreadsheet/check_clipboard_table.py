@@ -11,42 +11,13 @@ when LibreOffice, openpyxl or the locale is missing.
 """
 import locale as localemod
 import os
-import re
 import shutil
-import signal
-import subprocess
 import sys
 import tempfile
 
-SKIP = 77
-PLAIN_NUMBER = re.compile(r"^-?[0-9]+(\.[0-9]+)?$")
+from sheet_tools import PLAIN_NUMBER, calc_and_openpyxl, run, skip
+
 CONVERT_SECONDS = 180
-
-
-def skip(reason):
-    print(f"SKIPPED: {reason}")
-    sys.exit(SKIP)
-
-
-def run(command, env, timeout):
-    """Runs a command in its own process group and ends the whole group on a timeout, so no
-    helper process of LibreOffice outlives the test."""
-    process = subprocess.Popen(command, env=env, start_new_session=True,
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    try:
-        out, _ = process.communicate(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.communicate()
-        raise SystemExit(f"timed out after {timeout} s: {' '.join(command)}")
-    finally:
-        try:
-            os.killpg(process.pid, signal.SIGKILL)  # anything it left behind
-        except ProcessLookupError:
-            pass
-    if process.returncode != 0:
-        raise SystemExit(f"{command[0]} failed ({process.returncode}):\n{out}")
-    return out
 
 
 def expected_cells(text):
@@ -92,13 +63,7 @@ def mismatches(workbook_path, rows):
 
 def main():
     fixture, locale_name = sys.argv[1], sys.argv[2]
-    soffice = shutil.which("soffice") or shutil.which("libreoffice")
-    if not soffice:
-        skip("LibreOffice (soffice) is not installed")
-    try:
-        import openpyxl  # noqa: F401
-    except ImportError:
-        skip("python3-openpyxl is not installed")
+    soffice = calc_and_openpyxl()
     try:
         localemod.setlocale(localemod.LC_ALL, locale_name)
     except localemod.Error:
@@ -111,8 +76,8 @@ def main():
     try:
         table, text = os.path.join(work, "list.html"), os.path.join(work, "list.txt")
         point = os.path.join(work, "point.html")
-        run([fixture, table, text], env, 60)
-        run([fixture, point, os.path.join(work, "point.txt"), "--point"], env, 60)
+        run([fixture, table, text], 60, env)
+        run([fixture, point, os.path.join(work, "point.txt"), "--point"], 60, env)
         with open(text, encoding="utf-8", newline="") as f:
             rows = expected_cells(f.read())
         with open(table, encoding="utf-8") as f:
@@ -122,7 +87,7 @@ def main():
         profile = "file://" + os.path.join(work, "profile")
         run([soffice, f"-env:UserInstallation={profile}", "--headless", "--norestore",
              "--nologo", "--nodefault", "--infilter=calc_HTML_WebQuery", "--convert-to", "xlsx",
-             "--outdir", out, table, point], env, CONVERT_SECONDS)
+             "--outdir", out, table, point], CONVERT_SECONDS, env)
 
         failed = mismatches(os.path.join(out, "list.xlsx"), rows)
         for line in failed:

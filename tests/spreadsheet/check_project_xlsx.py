@@ -10,15 +10,12 @@ Exits 77 (skipped) when LibreOffice or openpyxl is missing.
 """
 import csv
 import os
-import re
 import shutil
-import signal
-import subprocess
 import sys
 import tempfile
 
-SKIP = 77
-PLAIN_NUMBER = re.compile(r"^-?[0-9]+(\.[0-9]+)?$")
+from sheet_tools import PLAIN_NUMBER, calc_and_openpyxl, run
+
 RESULT_FIELDS = 16  # of a pipe-sizing line, after its fifteen inputs
 SHOWN_RESULTS = slice(8, 16)  # governing criterion, thickness, size and the yearly figures
 
@@ -32,28 +29,6 @@ RUNS = [
 ]
 
 
-def skip(reason):
-    print(f"SKIPPED: {reason}")
-    sys.exit(SKIP)
-
-
-def run(command, timeout, env=None, stdin=None, ok=(0,)):
-    process = subprocess.Popen(command, env=env, start_new_session=True, stdin=subprocess.PIPE,
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-    try:
-        out, _ = process.communicate(stdin, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.communicate()
-        raise SystemExit(f"timed out after {timeout} s: {' '.join(command)}")
-    finally:
-        try:
-            os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
-    if process.returncode not in ok:
-        raise SystemExit(f"{command[0]} failed ({process.returncode}):\n{out.decode()}")
-    return out.decode("utf-8")
 
 
 def expected_sheets(printed):
@@ -166,13 +141,7 @@ def check_calc(soffice, path, schedule, materials, work):
 
 def main():
     cli = sys.argv[1]
-    soffice = shutil.which("soffice") or shutil.which("libreoffice")
-    if not soffice:
-        skip("LibreOffice (soffice) is not installed")
-    try:
-        import openpyxl  # noqa: F401
-    except ImportError:
-        skip("python3-openpyxl is not installed")
+    soffice = calc_and_openpyxl()
     work = tempfile.mkdtemp(prefix="kelvara-xlsx-")
     try:
         project = os.path.join(work, "instalacja.kelvara")
