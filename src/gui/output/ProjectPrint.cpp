@@ -14,17 +14,6 @@
 
 namespace kelvara {
 
-namespace {
-// As the calculation reports: every whole point size a whole number of dots.
-constexpr int PdfResolution = 576;
-
-void SetupLandscape(QPagedPaintDevice& device) {
-    device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageOrientation(QPageLayout::Landscape);
-    device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-}
-} // namespace
-
 ProjectPrint::ProjectPrint(const ProjectModel& model, const Session& session,
                            const QString& dataDir, const QDate& date, QWidget* owner)
     : pages_(BuildProjectReport(model, session.Catalogue.SalesAdress, date)),
@@ -64,7 +53,7 @@ bool ProjectPrint::Paint(QPagedPaintDevice& device) const {
 
 void ProjectPrint::Preview() {
     QPrinter printer(QPrinter::HighResolution);
-    SetupLandscape(printer);
+    Tf_Print::SetupPage(printer, QPageLayout::Landscape);
     QPrintPreviewDialog preview(&printer, owner_);
     preview.setWindowTitle(caption_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -84,8 +73,8 @@ void ProjectPrint::Preview() {
 
 bool ProjectPrint::SavePdf(const QString& fileName) {
     QPdfWriter writer(fileName);
-    writer.setResolution(PdfResolution);
-    SetupLandscape(writer);
+    writer.setResolution(Tf_Print::PdfResolution);
+    Tf_Print::SetupPage(writer, QPageLayout::Landscape);
     return Paint(writer);
 }
 

@@ -198,16 +198,11 @@ void Tf_Print::PaintItems(QPainter& painter, const QPaintDevice& device,
     }
 }
 
-namespace {
-// A multiple of 72 dots per inch: every whole point size is a whole number of dots.
-constexpr int PdfResolution = 576;
-
-void SetupPage(QPagedPaintDevice& device) {
+void Tf_Print::SetupPage(QPagedPaintDevice& device, QPageLayout::Orientation orientation) {
     device.setPageSize(QPageSize(QPageSize::A4));
-    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageOrientation(orientation);
     device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
-} // namespace
 
 QString Tf_Print::ProposedPdfPath(const QString& caption) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -227,7 +222,7 @@ void Tf_Print::Cmd_previewClick() {
     if (!Build())
         return;
     QPrinter printer(QPrinter::HighResolution);
-    SetupPage(printer);
+    SetupPage(printer, QPageLayout::Portrait);
     QPrintPreviewDialog preview(&printer, owner_);
     preview.setWindowTitle(caption_);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -251,7 +246,7 @@ bool Tf_Print::SavePdf(const QString& fileName) {
         return false;
     QPdfWriter writer(fileName);
     writer.setResolution(PdfResolution);
-    SetupPage(writer);
+    SetupPage(writer, QPageLayout::Portrait);
     Paint(writer, items_, logo_, fontName_);
     return true;
 }

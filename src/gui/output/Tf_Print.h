@@ -2,6 +2,7 @@
 
 #include "output/ResultOutput.h"
 
+#include <QPageLayout>
 #include <QPixmap>
 #include <QString>
 #include <functional>
@@ -36,6 +37,10 @@ public:
     // Where "Zapisz jako PDF" proposes to write: the user's documents folder (the home folder
     // when there is none) and a file named after the calculation's caption.
     static QString ProposedPdfPath(const QString& caption);
+    // A multiple of 72 dots per inch: every whole point size is a whole number of dots.
+    static constexpr int PdfResolution = 576;
+    // A4 with the reports' margins, in the given orientation.
+    static void SetupPage(QPagedPaintDevice& device, QPageLayout::Orientation orientation);
 
     // Paints report items on an A4 page with 10 mm margins.
     static void Paint(QPagedPaintDevice& device, const std::vector<ReportItem>& items,
